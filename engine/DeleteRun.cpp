@@ -1,0 +1,133 @@
+#include "engine/DeleteRun.h"
+
+#include "engine/DeleteLog.h"
+#include "fsutil/ErrorText.h"
+#include "fsutil/Path.h"
+#include "fsutil/Wildcard.h"
+#include "win/Format.h"
+
+void CDeleteRun::StartDelete()
+{
+    m_nDeleted = 0;
+    m_nFailed = 0;
+    m_strRefusedPattern.clear();
+    m_dwLogError = 0;
+    m_host.SetStatus("ﾌｧｲﾙを削除中です...");
+    for (const std::string& pattern : m_arrPatterns) {
+        if (PatternLeavesFolder(pattern)) {
+            m_strRefusedPattern = pattern;
+            return;
+        }
+    }
+    m_bWalking = true;
+    DeleteTree(m_strFolder);
+    m_bWalking = false;
+}
+
+// After an abort the walk still visits every remaining folder, so emptied
+// folders are removed, but no file is listed or deleted any more.
+void CDeleteRun::DeleteTree(const std::string& folder)
+{
+    std::string base = folder;
+    AddBackslash(base);
+    if (!m_bNoSubfolders) {
+        NameList subfolders;
+        m_host.ListSubfolders(subfolders, folder);
+        for (const std::string& name : subfolders) {
+            const std::string path = base + name;
+            if (!FitsPathLimit(path) || !m_host.IsEnterableFolder(path))
+                continue;
+            if (!m_bNoLog)
+                m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
+            DeleteTree(path);
+        }
+    }
+    DeleteFilesIn(folder);
+    if (m_bRemoveEmpty && folder != m_strFolder && !m_host.FileExists(base + "*.*"))
+        m_host.RemoveFolder(folder);
+}
+
+void CDeleteRun::DeleteFilesIn(const std::string& folder)
+{
+    std::string base = folder;
+    AddBackslash(base);
+    NameList names;
+    for (const std::string& pattern : m_arrPatterns) {
+        m_host.PumpMessage();
+        if (!m_bRunning)
+            return;
+        const std::string patternPath = base + pattern;
+        if (!FitsPathLimit(patternPath))
+            continue;
+        m_host.ListFiles(patternPath, names);
+        for (const std::string& name : names) {
+            m_host.PumpMessage();
+            if (!m_bRunning)
+                break;
+            const std::string path = base + name;
+            if (FitsPathLimit(path))
+                DeleteOneFile(path);
+        }
+    }
+}
+
+void CDeleteRun::DeleteOneFile(const std::string& path)
+{
+    if (!ConfirmDelete(path)) {
+        if (!m_bNoLog)
+            WriteLog(StoppedLine(path));
+        return;
+    }
+    if (m_bRecycle) {
+        const int result = m_host.RecycleFile(path);
+        m_host.Pause(100);
+        if (result != 0)
+            return LogFailure(path, kRecycleFailedText);
+    } else if (const DWORD error = m_host.RemoveFile(path)) {
+        return LogFailure(path, GetSystemErrorText(error));
+    }
+    ++m_nDeleted;
+    if (!m_bNoLog)
+        WriteLog(DeletedLine(path));
+}
+
+int CDeleteRun::ConfirmDelete(const std::string& path)
+{
+    if (!m_bConfirmEach)
+        return 1;
+    const Confirmation answer = m_host.Confirm(path);
+    if (answer.bNoMoreConfirm)
+        m_bConfirmEach = 0;
+    if (answer.bAborted)
+        m_bRunning = 0;
+    return answer.nResult == IDOK;
+}
+
+void CDeleteRun::LogFailure(const std::string& path, const std::string& reason)
+{
+    ++m_nFailed;
+    if (!m_bNoLog)
+        WriteLog(FailedLine(path, reason));
+}
+
+// A log that can no longer be written stops the deletions: the log is the
+// only record of what was deleted.
+void CDeleteRun::WriteLog(const std::string& line)
+{
+    if (m_dwLogError)
+        return;
+    m_dwLogError = m_host.WriteLog(line);
+    if (m_dwLogError)
+        m_bRunning = 0;
+}
+
+// A path beyond the platform's limit is never cut short, entered or deleted:
+// it is reported as a failure, while the run may still report anything.
+bool CDeleteRun::FitsPathLimit(const std::string& path)
+{
+    if (path.size() <= kMaxPathLength)
+        return true;
+    if (m_bRunning)
+        LogFailure(path, GetSystemErrorText(ERROR_FILENAME_EXCED_RANGE));
+    return false;
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Moves one file to the recycle bin through the shell; returns the shell's
+// result, 0 on success.
+int RecycleFile(HWND owner, const std::string& path);

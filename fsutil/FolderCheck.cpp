@@ -1,0 +1,30 @@
+#include "fsutil/FolderCheck.h"
+
+#include <windows.h>
+
+#include "fsutil/Path.h"
+#include "win/Handle.h"
+
+int IsFolder(const std::string& path)
+{
+    if (path.empty() || path.size() > kMaxPathLength)
+        return 0;
+    const std::string root = path.substr(0, 1) + ":\\";
+    if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
+        return 0;
+    DWORD sectors, bytes, freeClusters, clusters;
+    if (!::GetDiskFreeSpaceA(root.c_str(), &sectors, &bytes, &freeClusters, &clusters))
+        return 0;
+    if (path.size() == 3)
+        return 1;
+    WIN32_FIND_DATAA entry{};
+    const win::FindHandle find(::FindFirstFileA(path.c_str(), &entry));
+    return find && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+int CheckFolder(const std::string& path)
+{
+    std::string folder = path;
+    RemoveBackslash(folder);
+    return IsFolder(folder);
+}

@@ -1,0 +1,71 @@
+#include "fsutil/Path.h"
+
+#include <windows.h>
+
+#include <mbstring.h>
+#include <vector>
+
+namespace {
+
+enum class Trailing { None, AtEnd, Inside };
+
+// Reverses the text by characters, so the first backslash found from the
+// front is the last one of the text, and a trail byte 0x5C is skipped.
+Trailing FindTrailingBackslash(const std::string& path)
+{
+    std::vector<unsigned char> buffer(path.begin(), path.end());
+    buffer.push_back(0);
+    _mbsrev(buffer.data());
+    const unsigned char* found = _mbschr(buffer.data(), '\\');
+    if (!found)
+        return Trailing::None;
+    return found == buffer.data() ? Trailing::AtEnd : Trailing::Inside;
+}
+
+} // namespace
+
+void AddBackslash(std::string& path)
+{
+    if (path.size() == 1) {
+        path += ":\\";
+        return;
+    }
+    if (FindTrailingBackslash(path) == Trailing::Inside)
+        path += '\\';
+}
+
+void RemoveBackslash(std::string& path)
+{
+    if (path.size() <= 3)
+        return;
+    if (FindTrailingBackslash(path) == Trailing::AtEnd)
+        path.pop_back();
+}
+
+bool EndsWithBackslash(const std::string& path)
+{
+    return !path.empty() && FindTrailingBackslash(path) == Trailing::AtEnd;
+}
+
+std::string GetFolderPart(const std::string& path)
+{
+    // The split of _splitpath, scanned by characters so that a trail byte
+    // 0x5C never ends the directory.
+    const auto* text = reinterpret_cast<const unsigned char*>(path.c_str());
+    const size_t driveLength = path.size() >= 2 && path[1] == ':' ? 2 : 0;
+    size_t folderEnd = driveLength;
+    for (const unsigned char* p = text + driveLength; *p; p = _mbsinc(p)) {
+        if (*p == '\\' || *p == '/')
+            folderEnd = static_cast<size_t>(p - text) + 1;
+    }
+    return path.substr(0, folderEnd);
+}
+
+std::string GetModuleFolder()
+{
+    char buffer[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    std::string folder = GetFolderPart(buffer);
+    AddBackslash(folder);
+    return folder;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Shaping of path texts. Texts are Shift-JIS: a double-byte character whose
+// trail byte is 0x5C is one character and never a backslash.
+#include <string>
+
+// Longest path, in bytes, that the platform's A functions accept.
+constexpr size_t kMaxPathLength = 259;
+
+// "C" becomes "C:\"; a text with a backslash inside that does not end in one
+// gets one; a text without any backslash is left alone.
+void AddBackslash(std::string& path);
+// Removes one trailing backslash from a text longer than 3 bytes.
+void RemoveBackslash(std::string& path);
+// True when the last character is the single-byte backslash.
+bool EndsWithBackslash(const std::string& path);
+// Drive and directory of a path: C:\dir\file.txt gives C:\dir\.
+std::string GetFolderPart(const std::string& path);
+// The running executable's folder, ending in a backslash.
+std::string GetModuleFolder();

@@ -1,0 +1,29 @@
+#pragma once
+// A fresh folder under the Wine prefix's temporary folder for one test,
+// removed with everything in it at the end.
+#include <string>
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder, without a trailing backslash.
+    const std::string& Path() const { return m_path; }
+    // Path() + "\" + relative.
+    std::string operator/(const std::string& relative) const;
+
+    // Creates the file (and its folders) with the given bytes.
+    std::string MakeFile(const std::string& relative, const std::string& content = "") const;
+    std::string MakeFolder(const std::string& relative) const;
+
+private:
+    std::string m_path;
+};
+
+bool PathExists(const std::string& path);
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& content);
+void RemoveTree(const std::string& path);

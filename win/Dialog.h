@@ -1,0 +1,47 @@
+#pragma once
+// Modal dialog base. The object travels to the dialog procedure as the
+// creation parameter and lives in GWLP_USERDATA; messages reach one virtual
+// switch (OnMessage), which calls the typed hooks below. No exception leaves
+// the dialog procedure: one that reaches it ends the dialog with -1.
+#include <windows.h>
+
+#include "win/Window.h"
+
+namespace win {
+
+class Dialog : public Window {
+public:
+    Dialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog; returns the value given to EndDialog, or -1 when the
+    // dialog could not be created.
+    INT_PTR DoModal();
+
+    Window Item(int id) const { return Window(::GetDlgItem(Handle(), id)); }
+    HWND Parent() const { return m_parent; }
+
+protected:
+    void EndDialog(INT_PTR result) const { ::EndDialog(Handle(), result); }
+
+    virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The return value is WM_INITDIALOG's: TRUE lets the dialog manager set
+    // the focus.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // Returns true when the command was handled.
+    virtual bool OnCommand(int id, int code);
+    // Returns true when handled; result goes back to the control.
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    int m_templateId;
+    HWND m_parent;
+};
+
+} // namespace win
