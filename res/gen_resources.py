@@ -31,8 +31,9 @@ VGA = [
 (BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
  GREY, RED, LIME, YELLOW, BLUE, MAGENTA, CYAN, WHITE) = range(16)
 
-# The clip has 256 palette slots; one extra shade lets the waste bin avoid
-# SILVER, which is the clip's background and so becomes transparent.
+# The clip's background is SILVER: the animation control makes the colour of
+# the first frame's top-left pixel transparent, and where it does not, silver
+# still looks like a dialog. The waste bin gets an extra shade instead.
 LIGHT = 16
 CLIP_PALETTE = VGA + [(224, 224, 224)] + [(0, 0, 0)] * (256 - 17)
 CLIP_BACKGROUND = SILVER
@@ -316,8 +317,8 @@ MICROSECONDS_PER_FRAME = 166666
 def file_position(frame):
     """Top-left corner of the flying file, on a parabola."""
     t = frame / (FLIGHT_FRAMES - 1)
-    x0, y0 = 9, 27        # deep in the folder
-    x1, y1 = 60, 30       # deep in the bin
+    x0, y0 = 15, 27       # deep in the folder
+    x1, y1 = 53, 30       # deep in the bin
     height = 27
     x = x0 + (x1 - x0) * t
     y = y0 + (y1 - y0) * t - 4 * height * t * (1 - t)
@@ -325,24 +326,26 @@ def file_position(frame):
 
 
 def draw_clip_frame(frame):
+    # The control is narrower than the clip in most dialog fonts and
+    # centring cuts the sides off, so everything stays within x 9..70.
     c = Canvas(CLIP_WIDTH, CLIP_HEIGHT, CLIP_BACKGROUND)
     # Folder: back wall first, the file, then the front flap over it.
-    c.polygon([(3, 24), (5, 21), (12, 21), (14, 24)], YELLOW, OLIVE)
-    c.box(2, 24, 24, 42, OLIVE, BLACK)
-    c.rect(4, 26, 22, 28, WHITE)
+    c.polygon([(10, 24), (12, 21), (18, 21), (20, 24)], YELLOW, OLIVE)
+    c.box(9, 24, 29, 42, OLIVE, BLACK)
+    c.rect(11, 26, 27, 28, WHITE)
     if frame < FLIGHT_FRAMES:
         x, y = file_position(frame)
         document(c, x, y, 11, 14, BLUE)
-    c.polygon([(6, 30), (29, 30), (24, 42), (2, 42)], YELLOW, BLACK)
-    c.line(7, 31, 27, 31, WHITE)
+    c.polygon([(13, 30), (34, 30), (29, 42), (9, 42)], YELLOW, BLACK)
+    c.line(14, 31, 32, 31, WHITE)
     # The bin jumps once when the file has landed.
     jump = 1 if frame in (FLIGHT_FRAMES, FLIGHT_FRAMES + 1) else 0
-    waste_bin(c, 53, 17 - jump, 24, 27, LIGHT, GREY)
-    c.line(54, 18 - jump, 76, 18 - jump, WHITE)
+    waste_bin(c, 46, 17 - jump, 24, 27, LIGHT, GREY)
+    c.line(47, 18 - jump, 69, 18 - jump, WHITE)
     if jump:
-        for x in (50, 80 - 3):
-            c.line(x, 12, x + 1, 10, GREY)
-        c.line(65, 10, 65, 8, GREY)
+        c.line(44, 12, 45, 10, GREY)
+        c.line(58, 10, 58, 8, GREY)
+        c.line(72, 12, 71, 10, GREY)
     return c
 
 
@@ -380,10 +383,10 @@ def avi_file(frames):
         largest * 1000000 // MICROSECONDS_PER_FRAME + 1,  # max bytes/s
         0, 0x10,                                         # AVIF_HASINDEX
         count, 0, 1, largest, CLIP_WIDTH, CLIP_HEIGHT, 0, 0, 0, 0)
-    # 'RLE ' is the handler of RLE clips on Windows: the animation control
-    # decodes those itself instead of looking for a codec.
+    # 'mrle' is the name under which Windows and Wine register their RLE
+    # codec; the animation control opens the decoder by this name.
     stream_header = struct.pack(
-        "<4s4sIHHIIIIIIIIhhhh", b"vids", b"RLE ", 0, 0, 0, 0,
+        "<4s4sIHHIIIIIIIIhhhh", b"vids", b"mrle", 0, 0, 0, 0,
         MICROSECONDS_PER_FRAME, 1000000, 0, count, largest, 0xFFFFFFFF, 0,
         0, 0, CLIP_WIDTH, CLIP_HEIGHT)
     format_header = struct.pack(
