@@ -1,0 +1,5 @@
+#include "app/AboutDlg.h"
+
+#include "res/resource.h"
+
+CAboutDlg::CAboutDlg(HWND parent) : win::Dialog(IDD_ABOUTBOX, parent) {}

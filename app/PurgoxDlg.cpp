@@ -1,0 +1,206 @@
+#include "app/PurgoxDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/HelpFile.h"
+#include "fsutil/Listing.h"
+#include "fsutil/Path.h"
+#include "logview/DeleteLogDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+const char kSpecName[] = "Purgox.dat";
+
+// The controls that change what a run works on; locked while it lasts.
+const int kRunInputs[] = {IDC_FOLDER,        IDC_RUN,      IDC_BROWSE,      IDC_NO_SUBFOLDERS,
+                          IDC_FILETYPES,     IDC_ADD_TYPE, IDC_REMOVE_TYPE, IDC_CONFIRM_EACH};
+// The controls that the animation covers while a run lasts.
+const int kUnderAnimation[] = {IDC_HELP_BTN, IDC_LOG, IDC_NO_LOG};
+
+} // namespace
+
+CPurgoxDlg::CPurgoxDlg(HWND parent, const std::string& strHomeFolder)
+    : win::Dialog(IDD_PURGOX_DIALOG, parent), m_strHomeFolder(strHomeFolder),
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+INT_PTR CPurgoxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam);
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(m_hIcon);
+    default:
+        return win::Dialog::OnMessage(message, wParam, lParam);
+    }
+}
+
+BOOL CPurgoxDlg::OnInitDialog()
+{
+    win::SetMainWindow(Handle());
+    m_staticStatus.Attach(Item(IDC_STATUS).Handle());
+    m_comboTypes.Attach(Item(IDC_FILETYPES).Handle());
+    m_editFolder.Attach(Item(IDC_FOLDER).Handle());
+    m_animate.Attach(Item(IDC_ANIMATE).Handle());
+    m_host = std::make_unique<CRunHost>(Handle(), m_fileLog);
+    m_run = std::make_unique<CDeleteRun>(*m_host);
+
+    char about[256] = {};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about) > 0) {
+        HMENU menu = ::GetSystemMenu(Handle(), FALSE);
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about);
+    }
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    std::string home = m_strHomeFolder;
+    AddBackslash(home);
+    m_strLogPath = home + kDeleteLogName;
+    m_strSpecPath = home + kSpecName;
+    m_strFolder = m_strHomeFolder;
+    if (!FileExists(m_strSpecPath) || LoadSpec() != 0)
+        SetDefaultTypes();
+
+    m_editFolder.SetText(m_strFolder);
+    FillTypeCombo();
+    m_comboTypes.SetCurSel(0);
+    m_comboTypes.SetEditSel(0, -1);
+    // The dialog manager then moves the focus to the first tab stop, the
+    // folder field.
+    m_comboTypes.Focus();
+    return TRUE;
+}
+
+bool CPurgoxDlg::OnCommand(int id, int code)
+{
+    switch (id) {
+    case IDC_FILETYPES:
+        if (code == CBN_EDITCHANGE)
+            OnTypeEditChange();
+        else if (code == CBN_SELCHANGE)
+            OnTypeSelChange();
+        return true;
+    case IDC_ADD_TYPE:
+        OnAddType();
+        return true;
+    case IDC_REMOVE_TYPE:
+        OnRemoveType();
+        return true;
+    case IDC_NO_SUBFOLDERS:
+        OnNoSubfolders();
+        return true;
+    case IDC_RUN:
+        OnRun();
+        return true;
+    case IDC_LOG:
+        OnShowLog();
+        return true;
+    case IDC_HELP_BTN:
+        OnHelpButton();
+        return true;
+    default:
+        return win::Dialog::OnCommand(id, code);
+    }
+}
+
+// Enter must never close the window or start a run.
+void CPurgoxDlg::OnOK() {}
+
+void CPurgoxDlg::OnCancel()
+{
+    OnAddType();
+    if (m_run->m_bRunning) {
+        m_run->m_bRunning = 0;
+        UpdateRunState();
+        return;
+    }
+    if (m_bInRun) {
+        m_bCloseAfterRun = true;
+        return;
+    }
+    Close();
+}
+
+void CPurgoxDlg::Close()
+{
+    ReadTypeCombo();
+    m_strFolder = m_editFolder.GetText();
+    SaveSpec();
+    QuitHelp(Handle());
+    EndDialog(IDCANCEL);
+}
+
+bool CPurgoxDlg::OnSysCommand(WPARAM command)
+{
+    if ((command & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    CAboutDlg about(Handle());
+    about.DoModal();
+    return true;
+}
+
+bool CPurgoxDlg::OnPaint()
+{
+    if (!::IsIconic(Handle()))
+        return false;
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(Handle(), &paint);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(Handle(), &paint);
+    return true;
+}
+
+void CPurgoxDlg::OnNoSubfolders()
+{
+    const win::Button removeEmpty(Item(IDC_REMOVE_EMPTY_DIRS).Handle());
+    const bool noSubfolders = win::Button(Item(IDC_NO_SUBFOLDERS).Handle()).GetCheck() == BST_CHECKED;
+    if (noSubfolders)
+        removeEmpty.SetCheck(BST_UNCHECKED);
+    removeEmpty.Enable(!noSubfolders);
+}
+
+void CPurgoxDlg::OnShowLog()
+{
+    CDeleteLog viewer(m_strLogPath, Handle());
+    viewer.DoModal();
+}
+
+void CPurgoxDlg::OnHelpButton()
+{
+    ShowHelp(Handle());
+}
+
+void CPurgoxDlg::UpdateRunState()
+{
+    const bool running = m_run->m_bRunning != 0;
+    if (running)
+        Item(IDC_REMOVE_EMPTY_DIRS).Enable(false);
+    Item(IDCANCEL).SetText(running ? "ｷｬﾝｾﾙ(&X)" : "閉じる(&X)");
+    if (!running)
+        OnNoSubfolders();
+    for (int id : kRunInputs)
+        Item(id).Enable(!running);
+    if (running) {
+        for (int id : kUnderAnimation)
+            Item(id).Show(false);
+        m_animate.Show(true);
+        m_animate.Open(::GetModuleHandleA(nullptr), IDR_DELETE_AVI);
+    } else {
+        m_animate.Close();
+        m_animate.Show(false);
+        for (int id : kUnderAnimation)
+            Item(id).Show(true);
+    }
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: start folder, file-type entry and options of a deletion
+// run, the run itself with its status line and animation, and the settings
+// kept in the spec file beside the executable.
+#include <memory>
+#include <string>
+
+#include "app/RunHost.h"
+#include "engine/DeleteLog.h"
+#include "engine/DeleteRun.h"
+#include "fsutil/Listing.h"
+#include "win/Controls.h"
+#include "win/Dialog.h"
+
+class CPurgoxDlg : public win::Dialog {
+public:
+    // The spec file and the delete log live in the home folder, which is
+    // also the first start folder: the executable's folder for the program.
+    CPurgoxDlg(HWND parent, const std::string& strHomeFolder);
+
+protected:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnOK() override;
+    void OnCancel() override;
+
+private:
+    // Main window (PurgoxDlg.cpp)
+    bool OnSysCommand(WPARAM command);
+    bool OnPaint();
+    void OnNoSubfolders();
+    void OnShowLog();
+    void OnHelpButton();
+    void UpdateRunState();
+    void Close();
+
+    // The run (Run.cpp)
+    void OnRun();
+    void RunOnce();
+    void ReadOptions();
+    bool RefusePatterns();
+    bool OpenLog();
+    DWORD CloseLog();
+    void ReportResult();
+
+    // File-type list (TypeList.cpp)
+    void SetDefaultTypes();
+    void FillTypeCombo();
+    void ReadTypeCombo();
+    int SplitPatterns();
+    void OnAddType();
+    void OnRemoveType();
+    void OnTypeEditChange();
+    void OnTypeSelChange();
+
+    // Spec file (SpecFile.cpp)
+    int LoadSpec();
+    void SaveSpec();
+
+    std::string m_strHomeFolder;
+    std::string m_strSpecPath;
+    std::string m_strFolder;
+    NameList m_arrTypes;
+    CDeleteLogFile m_fileLog;
+    std::string m_strLogPath;
+    // The run state (patterns, options, counters, running flag); made when
+    // the window exists, since the run's host needs it.
+    std::unique_ptr<CRunHost> m_host;
+    std::unique_ptr<CDeleteRun> m_run;
+    // Set for the whole of OnRun, also after an abort has made the controls
+    // idle: no second run starts inside it, and a close waits for its end.
+    bool m_bInRun = false;
+    bool m_bCloseAfterRun = false;
+
+    win::Window m_staticStatus;
+    win::ComboBox m_comboTypes;
+    win::Window m_editFolder;
+    win::Animate m_animate;
+    HICON m_hIcon;
+};

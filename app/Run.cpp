@@ -1,0 +1,124 @@
+#include "app/PurgoxDlg.h"
+
+#include "fsutil/ErrorText.h"
+#include "fsutil/FolderCheck.h"
+#include "fsutil/Wildcard.h"
+#include "res/resource.h"
+#include "win/Format.h"
+
+namespace {
+
+const char kIdleStatus[] = "フォルダと削除するファイルの種類を選択後、[実行]を押してください．";
+
+} // namespace
+
+// A run request while an aborted run is still returning is refused; a close
+// request then waits until the run's report has been dismissed.
+void CPurgoxDlg::OnRun()
+{
+    if (m_bInRun)
+        return;
+    m_bInRun = true;
+    RunOnce();
+    m_bInRun = false;
+    if (m_bCloseAfterRun)
+        Close();
+}
+
+void CPurgoxDlg::RunOnce()
+{
+    m_strFolder = m_editFolder.GetText();
+    if (!CheckFolder(m_strFolder)) {
+        ShowWarning("処理開始ﾌｫﾙﾀﾞが不正です．", Handle());
+        m_editFolder.Focus();
+        return;
+    }
+    OnAddType();
+    ReadOptions();
+    const int patterns = SplitPatterns();
+    if (RefusePatterns())
+        return;
+
+    m_run->m_nDeleted = 0;
+    m_run->m_nFailed = 0;
+    m_run->m_bRunning = 1;
+    UpdateRunState();
+    if (!m_run->m_bNoLog && !OpenLog()) {
+        m_run->m_bRunning = 0;
+        UpdateRunState();
+        m_staticStatus.SetText(kIdleStatus);
+        return;
+    }
+    if (patterns > 0)
+        m_run->StartDelete();
+    const DWORD logError = m_run->m_bNoLog ? 0 : CloseLog();
+    m_run->m_bRunning = 0;
+    UpdateRunState();
+    if (!m_run->m_bNoLog)
+        Item(IDC_LOG).Enable(true);
+    if (logError)
+        ShowWarning(win::FormatText("削除ログ '%s' に書き込めないため、削除を中止しました．\n%s",
+                                    m_strLogPath.c_str(), GetSystemErrorText(logError).c_str()),
+                    Handle());
+    ReportResult();
+    m_staticStatus.SetText(kIdleStatus);
+}
+
+void CPurgoxDlg::ReadOptions()
+{
+    const auto check = [this](int id) { return win::Button(Item(id).Handle()).GetCheck() == BST_CHECKED ? 1 : 0; };
+    m_run->m_bNoLog = check(IDC_NO_LOG);
+    m_run->m_bNoSubfolders = check(IDC_NO_SUBFOLDERS);
+    m_run->m_bRemoveEmpty = check(IDC_REMOVE_EMPTY_DIRS);
+    m_run->m_bConfirmEach = check(IDC_CONFIRM_EACH);
+    m_run->m_bRecycle = check(IDC_USE_RECYCLE_BIN);
+}
+
+// A pattern with a backslash or a colon would list one folder and delete in
+// another; the whole entry is refused before anything is touched.
+bool CPurgoxDlg::RefusePatterns()
+{
+    for (const std::string& pattern : m_run->m_arrPatterns) {
+        if (PatternLeavesFolder(pattern)) {
+            ShowWarning(win::FormatText("ﾌｧｲﾙの種類 '%s' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n"
+                                        "何も削除しませんでした．",
+                                        pattern.c_str()),
+                        Handle());
+            m_comboTypes.Focus();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Nothing is deleted without a log to record it.
+bool CPurgoxDlg::OpenLog()
+{
+    const DWORD error = m_fileLog.Create(m_strLogPath);
+    if (!error)
+        return true;
+    m_fileLog.Close();
+    ShowWarning(win::FormatText("削除ログ '%s' を作成できません．何も削除しませんでした．\n%s",
+                                m_strLogPath.c_str(), GetSystemErrorText(error).c_str()),
+                Handle());
+    return false;
+}
+
+// Answers the first error of the run's log: a failed line or the final write.
+DWORD CPurgoxDlg::CloseLog()
+{
+    const DWORD closeError = m_fileLog.Close();
+    return m_run->m_dwLogError ? m_run->m_dwLogError : closeError;
+}
+
+void CPurgoxDlg::ReportResult()
+{
+    if (m_run->m_nFailed == 0) {
+        ::MessageBoxA(Handle(), win::FormatText("%d 件のファイルを削除しました.", m_run->m_nDeleted).c_str(),
+                      "Purgox.Exe", MB_OK | MB_ICONINFORMATION);
+    } else {
+        ShowWarning(win::FormatText("%d 件のファイルが削除出来ませんでした.\n詳細はログをご覧ください．",
+                                    m_run->m_nFailed),
+                    Handle());
+    }
+}

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Purgox under Wine in Japanese
+# from a folder of its own (build/run), where its settings file and delete
+# log are kept beside the executable.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+source scripts/wine-env.sh
+bash scripts/prefix.sh
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "run: no X display; set DISPLAY (Wine draws the window there)" >&2
+  exit 1
+fi
+home=$BUILD_DIR/run
+mkdir -p "$home"
+cp "$BUILD_DIR/app/Purgox.exe" "$home/"
+cd "$home"
+exec "$WINE64" Purgox.exe
