@@ -34,6 +34,7 @@ void CPurgoxDlg::RunOnce()
         return;
     }
     OnAddType();
+    m_run->m_strFolder = m_strFolder;
     ReadOptions();
     const int patterns = SplitPatterns();
     if (RefusePatterns())

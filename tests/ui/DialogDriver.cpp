@@ -1,6 +1,8 @@
 #include "DialogDriver.h"
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 
 namespace ui {
 
@@ -94,7 +96,45 @@ BOOL CALLBACK CancelWindow(HWND window, LPARAM)
     return TRUE;
 }
 
+constexpr WPARAM kFlushMarker = 0x50757267;
+std::atomic<bool> g_markerSeen{false};
+
+LRESULT CALLBACK WatchForMarker(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && message->message == WM_NULL && message->wParam == kFlushMarker)
+        g_markerSeen = true;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM lParam)
+{
+    if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        return TRUE;
+    *reinterpret_cast<HICON*>(lParam) = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
 } // namespace
+
+bool Flush(HWND window, DWORD timeoutMs)
+{
+    const DWORD threadId = ::GetWindowThreadProcessId(window, nullptr);
+    const std::unique_ptr<HHOOK__, decltype(&::UnhookWindowsHookEx)> hook(
+        ::SetWindowsHookExA(WH_GETMESSAGE, WatchForMarker, nullptr, threadId), ::UnhookWindowsHookEx);
+    if (!hook)
+        return false;
+    g_markerSeen = false;
+    ::PostMessageA(window, WM_NULL, kFlushMarker, 0);
+    return WaitUntil([] { return g_markerSeen.load(); }, timeoutMs);
+}
+
+HICON GetMessageBoxIcon(HWND box)
+{
+    HICON icon = nullptr;
+    ::EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
+    return icon;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
@@ -157,12 +197,10 @@ void SetText(HWND dialog, int id, const std::string& text)
 
 void TypeText(HWND dialog, int id, const std::string& text)
 {
-    HWND control = ::GetDlgItem(dialog, id);
-    // An editable combo reports typing through its edit field.
-    if (HWND edit = ::FindWindowExA(control, nullptr, "Edit", nullptr))
-        control = edit;
+    HWND combo = ::GetDlgItem(dialog, id);
     const std::wstring wide = Widen(text);
-    SendW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 void PickComboItem(HWND dialog, int id, int index)

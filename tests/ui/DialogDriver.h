@@ -37,6 +37,15 @@ HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentPro
 // Waits until the window is destroyed or hidden.
 bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout);
 
+// Waits until the thread of a window of this process has taken every
+// message posted to it before this call (a marker posted behind them comes
+// through its message loop). For checks that something did not happen.
+bool Flush(HWND window, DWORD timeoutMs = kTimeout);
+
+// The icon a message box of this process shows (compare with LoadIcon(0,
+// IDI_INFORMATION) and the like), or null.
+HICON GetMessageBoxIcon(HWND box);
+
 // A message box: waits for it, answers its text and closes it with its
 // first button (OK). Empty text when no such box came.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
@@ -53,8 +62,8 @@ void SysCommand(HWND dialog, WPARAM command);
 
 // Sets the text of a control without notifying anyone (WM_SETTEXT).
 void SetText(HWND dialog, int id, const std::string& text);
-// Types into an edit control or an editable combo: the text is replaced and
-// the control reports the change (EN_CHANGE, CBN_EDITCHANGE) as if typed.
+// Types into an editable combo: the text is replaced and the dialog gets
+// CBN_EDITCHANGE as if the user had typed it.
 void TypeText(HWND dialog, int id, const std::string& text);
 // Selects a combo entry and reports it as picked by the user (CBN_SELCHANGE).
 void PickComboItem(HWND dialog, int id, int index);
