@@ -3,19 +3,46 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
-marker=$WINEPREFIX/.purgox-ready
-[ -f "$marker" ] && exit 0
-
-echo "prefix: creating $WINEPREFIX"
-mkdir -p "$WINEPREFIX" "$XDG_DATA_HOME"
-"$WINE64" wineboot --init </dev/null >/dev/null 2>&1
-wineserver -w
-
 reg() { "$WINE64" reg add "$@" /f </dev/null >/dev/null 2>&1; }
-# A crash ends the process instead of waiting in a dialog.
-reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
-# A virtual desktop: no 2 s waits when windows hide, and drawn frames.
-reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
-reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024
-wineserver -w
-touch "$marker"
+
+marker=$WINEPREFIX/.purgox-ready
+if [ ! -f "$marker" ]; then
+  echo "prefix: creating $WINEPREFIX"
+  mkdir -p "$WINEPREFIX" "$XDG_DATA_HOME"
+  "$WINE64" wineboot --init </dev/null >/dev/null 2>&1
+  wineserver -w
+
+  # A crash ends the process instead of waiting in a dialog.
+  reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+  # A virtual desktop: no 2 s waits when windows hide, and drawn frames.
+  reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
+  reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024
+  wineserver -w
+  touch "$marker"
+fi
+
+# Test drives for the folder browser, each a folder of the build that the
+# tests change: P: fixed, R: removable, S: CD-ROM. The media carry a volume
+# serial, which Wine reads from .windows-serial at every query. A test that
+# was killed half-way may have left a medium out; it goes back in here.
+drives=$BUILD_DIR/test-drives
+for medium in fixed:1a2b3c4d removable:5e6f7a8b cdrom:9c0d1e2f; do
+  folder=$drives/${medium%%:*}
+  mkdir -p "$folder"
+  [ -f "$folder/.windows-serial" ] || echo "${medium##*:}" >"$folder/.windows-serial"
+done
+
+# Links and types are read when the Wine server starts, so the server has to
+# go once they are in place (also in a prefix made before the drives were).
+drives_marker=$WINEPREFIX/.purgox-drives
+if [ ! -f "$drives_marker" ]; then
+  echo "prefix: adding test drives P: R: S:"
+  ln -sfn "$drives/fixed" "$WINEPREFIX/dosdevices/p:"
+  ln -sfn "$drives/removable" "$WINEPREFIX/dosdevices/r:"
+  ln -sfn "$drives/cdrom" "$WINEPREFIX/dosdevices/s:"
+  reg 'HKLM\Software\Wine\Drives' /v p: /d hd
+  reg 'HKLM\Software\Wine\Drives' /v r: /d floppy
+  reg 'HKLM\Software\Wine\Drives' /v s: /d cdrom
+  wineserver -w
+  touch "$drives_marker"
+fi

@@ -1,0 +1,198 @@
+#include "browse/DirSelectDlg.h"
+
+#include <mbstring.h>
+
+#include "browse/DriveWatcher.h"
+#include "browse/Folders.h"
+#include "browse/TreePictures.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr COLORREF kMaskColour = RGB(255, 0, 255);
+constexpr int kPictureSize = 16;
+
+// The picture of a drive type; -1 for the types that are not shown.
+int DrivePicture(UINT type)
+{
+    switch (type) {
+    case DRIVE_REMOVABLE:
+        return kPictureRemovable;
+    case DRIVE_FIXED:
+        return kPictureFixed;
+    case DRIVE_REMOTE:
+        return kPictureRemote;
+    case DRIVE_CDROM:
+        return kPictureCdRom;
+    case DRIVE_RAMDISK:
+        return kPictureRamDisk;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+CDirSelectDlg::CDirSelectDlg(const std::string& strTitle, const std::string& strInitPath, int nSelectInit,
+                             HWND parent)
+    : win::Dialog(IDD_DIR_SELECT, parent), m_strInitPath(strInitPath), m_nSelectInit(nSelectInit),
+      m_strTitle(strTitle)
+{
+    for (DWORD& serial : m_dwVolSerial)
+        serial = kNoSerial;
+}
+
+INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DIRSELM_COMMAND) {
+        ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnDirSelmCommand(wParam, lParam));
+        return TRUE;
+    }
+    if (message == WM_DESTROY)
+        OnDestroy();
+    return win::Dialog::OnMessage(message, wParam, lParam);
+}
+
+BOOL CDirSelectDlg::OnInitDialog()
+{
+    if (!m_strTitle.empty())
+        SetText(m_strTitle);
+    m_treeDirs.Attach(Item(IDC_DIR_TREE).Handle());
+    m_staticPath.Attach(Item(IDC_DIR_PATH).Handle());
+    m_imlDrives = win::LoadImageList(::GetModuleHandleA(nullptr), IDB_DRIVES, kPictureSize, 1, kMaskColour);
+    m_treeDirs.SetImageList(m_imlDrives.Get());
+    InsertDrives();
+    if (m_nSelectInit == 1)
+        SelectPath(m_strInitPath, true);
+    m_treeDirs.Focus();
+    return FALSE;
+}
+
+bool CDirSelectDlg::OnNotify(const NMHDR& header, LRESULT& result)
+{
+    if (header.idFrom != IDC_DIR_TREE)
+        return false;
+    const auto& notify = reinterpret_cast<const NMTREEVIEWA&>(header);
+    switch (header.code) {
+    case TVN_ITEMEXPANDINGA:
+        result = OnItemexpandingDirTree(notify);
+        return true;
+    case TVN_SELCHANGEDA:
+        OnSelchangedDirTree(notify);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDirSelectDlg::InsertDrives()
+{
+    DWORD mask = ::GetLogicalDrives();
+    for (int nDrive = 0; mask != 0; ++nDrive, mask >>= 1) {
+        if (mask & 1)
+            InsertDrive(DriveRoot(nDrive));
+    }
+}
+
+void CDirSelectDlg::InsertDrive(const std::string& root)
+{
+    const UINT type = ::GetDriveTypeA(root.c_str());
+    const int picture = DrivePicture(type);
+    if (picture < 0)
+        return;
+    const HTREEITEM item = m_treeDirs.InsertItem(TVI_ROOT, TVI_LAST, root, picture, picture);
+    switch (type) {
+    case DRIVE_REMOVABLE:
+        InsertDummyChild(item);
+        m_dwVolSerial[DriveIndex(root)] = kNoSerial;
+        break;
+    case DRIVE_CDROM:
+        InsertDummyChild(item);
+        m_dwVolSerial[DriveIndex(root)] = GetVolumeSerial(root);
+        break;
+    default:
+        MarkIfHasSubfolders(item, root);
+        StartWatcher(root);
+        break;
+    }
+}
+
+LRESULT CDirSelectDlg::OnItemexpandingDirTree(const NMTREEVIEWA& notify)
+{
+    const HTREEITEM item = notify.itemNew.hItem;
+    const std::string path = GetItemPath(item);
+    if (!IsSameMedia(path)) {
+        ResetDrive(GetTopLevelItem(item));
+        return 1;
+    }
+    if (!IsFolderPath(path)) {
+        m_treeDirs.DeleteItem(item);
+        return 1;
+    }
+    if ((notify.action & TVE_TOGGLE) == TVE_EXPAND) {
+        DeleteChildren(item);
+        return FillChildren(item, path) == 0 ? 1 : 0;
+    }
+    DeleteChildren(item);
+    if (IsTopLevel(item))
+        InsertDummyChild(item);
+    else
+        MarkIfHasSubfolders(item, path);
+    return 0;
+}
+
+void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)
+{
+    // A cleared selection names no item: there is nothing to check, and
+    // deleting "no item" would empty the whole tree.
+    const HTREEITEM item = notify.itemNew.hItem;
+    if (!item)
+        return;
+    const std::string path = GetItemPath(item);
+    if (!IsSameMedia(path)) {
+        ResetDrive(GetTopLevelItem(item));
+        SetSelectedPath(path);
+        return;
+    }
+    if (!IsFolderPath(path)) {
+        m_treeDirs.DeleteItem(item);
+        return;
+    }
+    const bool expanded = (m_treeDirs.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    if (!expanded || !m_treeDirs.HasChildren(item))
+        UpdateChildMarker(item, path);
+    SetSelectedPath(path);
+}
+
+int CDirSelectDlg::SelectPath(const std::string& path, bool select)
+{
+    if (::lstrlenA(path.c_str()) < 3)
+        return 0;
+    HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), path.substr(0, 3));
+    if (!item)
+        return 0;
+    std::string rest = path.substr(3);
+    while (!rest.empty()) {
+        m_treeDirs.Expand(item, TVE_EXPAND);
+        const HTREEITEM first = m_treeDirs.GetChild(item);
+        if (!first)
+            return 0;
+        const auto* text = reinterpret_cast<const unsigned char*>(rest.c_str());
+        const unsigned char* separator = _mbschr(text, '\\');
+        const size_t nameLength = separator ? static_cast<size_t>(separator - text) : rest.size();
+        item = FindSibling(first, rest.substr(0, nameLength));
+        if (!item)
+            return 0;
+        rest = separator ? rest.substr(nameLength + 1) : std::string();
+    }
+    m_treeDirs.Expand(item, TVE_EXPAND);
+    if (select)
+        m_treeDirs.Select(item);
+    return 1;
+}
+
+void CDirSelectDlg::SetSelectedPath(const std::string& path)
+{
+    m_strSelPath = JoinPath(path, "");
+    m_staticPath.SetText(path);
+}

@@ -1,0 +1,103 @@
+// The items of the folder tree: paths, lookups, expand buttons, and the
+// folders read from disk under an item.
+#include <mbstring.h>
+
+#include "browse/DirSelectDlg.h"
+#include "browse/Folders.h"
+#include "browse/TreePictures.h"
+#include "fsutil/Path.h"
+
+std::string CDirSelectDlg::GetItemPath(HTREEITEM item) const
+{
+    std::string path;
+    for (; item; item = m_treeDirs.GetParent(item)) {
+        std::string text = m_treeDirs.GetItemText(item);
+        if (!path.empty() && !EndsWithBackslash(text))
+            text += '\\';
+        path = text + path;
+    }
+    return path;
+}
+
+HTREEITEM CDirSelectDlg::FindSibling(HTREEITEM first, const std::string& name) const
+{
+    const std::string wanted = MakeUpperMbcs(name);
+    for (HTREEITEM item = first; item; item = m_treeDirs.GetNextSibling(item)) {
+        const std::string text = MakeUpperMbcs(m_treeDirs.GetItemText(item));
+        if (_mbscmp(reinterpret_cast<const unsigned char*>(text.c_str()),
+                    reinterpret_cast<const unsigned char*>(wanted.c_str())) == 0)
+            return item;
+    }
+    return nullptr;
+}
+
+bool CDirSelectDlg::IsTopLevel(HTREEITEM item) const
+{
+    return m_treeDirs.GetParent(item) == nullptr;
+}
+
+HTREEITEM CDirSelectDlg::GetTopLevelItem(HTREEITEM item) const
+{
+    for (HTREEITEM parent = m_treeDirs.GetParent(item); parent; parent = m_treeDirs.GetParent(item))
+        item = parent;
+    return item;
+}
+
+void CDirSelectDlg::InsertDummyChild(HTREEITEM item) const
+{
+    m_treeDirs.InsertItem(item, TVI_LAST, std::string(), kPictureDummy, kPictureDummy);
+}
+
+HTREEITEM CDirSelectDlg::InsertFolderItem(HTREEITEM parent, const std::string& name) const
+{
+    return m_treeDirs.InsertItem(parent, TVI_SORT, name, kPictureFolder, kPictureOpenFolder);
+}
+
+int CDirSelectDlg::DeleteChildren(HTREEITEM item) const
+{
+    int deleted = 0;
+    for (HTREEITEM child = m_treeDirs.GetChild(item); child; ++deleted) {
+        const HTREEITEM next = m_treeDirs.GetNextSibling(child);
+        m_treeDirs.DeleteItem(child);
+        child = next;
+    }
+    return deleted;
+}
+
+void CDirSelectDlg::MarkIfHasSubfolders(HTREEITEM item, const std::string& path) const
+{
+    if (HasSubfolders(path))
+        InsertDummyChild(item);
+}
+
+void CDirSelectDlg::UpdateChildMarker(HTREEITEM item, const std::string& path) const
+{
+    if (HasSubfolders(path)) {
+        if (!m_treeDirs.HasChildren(item)) {
+            InsertDummyChild(item);
+            Invalidate();
+        }
+    } else if (m_treeDirs.HasChildren(item)) {
+        DeleteChildren(item);
+    }
+}
+
+void CDirSelectDlg::ResetDrive(HTREEITEM root) const
+{
+    m_treeDirs.Expand(root, TVE_COLLAPSE);
+    DeleteChildren(root);
+    InsertDummyChild(root);
+}
+
+int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path) const
+{
+    NameList names;
+    if (!ListFolderNames(path, names)) {
+        if (IsTopLevel(item))
+            InsertDummyChild(item);
+        return 0;
+    }
+    for (const std::string& name : names)
+        MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
+    return static_cast<int>(names.size());
+}

@@ -1,0 +1,104 @@
+// Following the watched drives: starting and stopping the watchers, and
+// bringing the expanded part of a drive's tree up to date with the disk.
+#include <memory>
+#include <set>
+
+#include "browse/DirSelectDlg.h"
+#include "browse/DriveWatcher.h"
+#include "browse/Folders.h"
+#include "win/Thread.h"
+
+void CDirSelectDlg::StartWatcher(const std::string& root)
+{
+    const int nDrive = DriveIndex(root);
+    if (m_nWatchThreads >= kDrives || nDrive < 0)
+        return;
+    auto param = std::make_unique<WatchParam>(WatchParam{nDrive, m_evStop.Get(), Handle()});
+    win::Handle thread = win::StartThread(WatchDriveThread, param.get(), THREAD_PRIORITY_IDLE);
+    if (!thread)
+        return;
+    param.release();
+    m_hWatchThreads[m_nWatchThreads++] = std::move(thread);
+}
+
+LRESULT CDirSelectDlg::OnDirSelmCommand(WPARAM wParam, LPARAM /*lParam*/)
+{
+    OnDriveChanged(static_cast<int>(wParam));
+    return 0;
+}
+
+void CDirSelectDlg::OnDriveChanged(int nDrive)
+{
+    if (nDrive < 0 || nDrive >= kDrives)
+        return;
+    const std::string root = DriveRoot(nDrive);
+    const HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), root);
+    if (!item)
+        return;
+    if (!IsSameMedia(root)) {
+        ResetDrive(item);
+        return;
+    }
+    // The refresh looks names up relative to the current directory, which is
+    // put back afterwards.
+    char saved[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof saved, saved);
+    if (!::SetCurrentDirectoryA(root.c_str()))
+        return;
+    RefreshItem(item);
+    ::SetCurrentDirectoryA(saved);
+}
+
+void CDirSelectDlg::RefreshItem(HTREEITEM item)
+{
+    const bool expanded = (m_treeDirs.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    if (!expanded || !m_treeDirs.HasChildren(item)) {
+        if (IsTopLevel(item))
+            return;
+        UpdateChildMarker(item, GetItemPath(item));
+        // Also clears an expanded state left on an item whose children have
+        // all gone.
+        m_treeDirs.Expand(item, TVE_COLLAPSE);
+        return;
+    }
+
+    std::set<std::string> shown;
+    for (HTREEITEM child = m_treeDirs.GetChild(item); child;) {
+        const HTREEITEM next = m_treeDirs.GetNextSibling(child);
+        const std::string name = m_treeDirs.GetItemText(child);
+        if (FolderExists(name))
+            shown.insert(name);
+        else
+            m_treeDirs.DeleteItem(child);
+        child = next;
+    }
+
+    NameList names;
+    ListFolderNames(".", names);
+    const std::string path = GetItemPath(item);
+    for (const std::string& name : names) {
+        if (shown.insert(name).second)
+            MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
+    }
+
+    for (HTREEITEM child = m_treeDirs.GetChild(item); child; child = m_treeDirs.GetNextSibling(child)) {
+        if (::SetCurrentDirectoryA(m_treeDirs.GetItemText(child).c_str())) {
+            RefreshItem(child);
+            ::SetCurrentDirectoryA("..");
+        }
+    }
+}
+
+void CDirSelectDlg::OnDestroy()
+{
+    if (m_nWatchThreads == 0)
+        return;
+    m_evStop.Set();
+    HANDLE threads[kDrives];
+    for (int i = 0; i < m_nWatchThreads; ++i)
+        threads[i] = m_hWatchThreads[i].Get();
+    ::WaitForMultipleObjects(static_cast<DWORD>(m_nWatchThreads), threads, TRUE, INFINITE);
+    for (int i = 0; i < m_nWatchThreads; ++i)
+        m_hWatchThreads[i].Reset();
+    m_nWatchThreads = 0;
+}

@@ -1,0 +1,29 @@
+#include "browse/DriveWatcher.h"
+
+#include "browse/Folders.h"
+#include "win/Handle.h"
+
+const UINT WM_DIRSELM_COMMAND = ::RegisterWindowMessageA("MIRANE_SYS_DIRSELM_COMMAND");
+
+// The watcher shares with the dialog only what WatchParam carries: it never
+// touches the tree, it posts. It sleeps in one infinite wait on the stop
+// event and the drive's change notification; the stop event comes first in
+// the wait list because the wait reports the lowest signalled index, so a
+// stop ends the loop even while changes keep arriving. A drive that offers
+// no change notification ends its watcher at once and is simply not followed.
+unsigned __stdcall WatchDriveThread(void* param)
+{
+    const WatchParam work = *static_cast<WatchParam*>(param);
+    delete static_cast<WatchParam*>(param);
+
+    const win::ChangeNotification change(
+        ::FindFirstChangeNotificationA(DriveRoot(work.nDrive).c_str(), TRUE, FILE_NOTIFY_CHANGE_DIR_NAME));
+    if (!change)
+        return 0;
+    const HANDLE waits[] = {work.hStop, change.Get()};
+    while (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+        ::PostMessageA(work.hWnd, WM_DIRSELM_COMMAND, static_cast<WPARAM>(work.nDrive), 0);
+        ::FindNextChangeNotification(change.Get());
+    }
+    return 0;
+}

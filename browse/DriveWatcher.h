@@ -1,0 +1,20 @@
+#pragma once
+// A drive watcher: a thread that sleeps until a folder is created, deleted or
+// renamed anywhere on one drive and then tells the folder tree dialog, which
+// does the work on its own thread.
+#include <windows.h>
+
+// Posted by a watcher to its dialog; wParam is the drive index (0 for A),
+// lParam 0. Registered once while the program starts.
+extern const UINT WM_DIRSELM_COMMAND;
+
+// A watcher's work, made on the heap by the dialog; from the thread's start
+// it belongs to the thread.
+struct WatchParam {
+    int nDrive;
+    HANDLE hStop;
+    HWND hWnd;
+};
+
+// The thread function; its parameter is a WatchParam.
+unsigned __stdcall WatchDriveThread(void* param);

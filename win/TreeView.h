@@ -1,0 +1,72 @@
+#pragma once
+// Thin wrapper over the tree view control's messages (A family).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "win/Window.h"
+
+namespace win {
+
+class TreeView : public Window {
+public:
+    using Window::Window;
+
+    HTREEITEM InsertItem(HTREEITEM parent, HTREEITEM insertAfter, const std::string& text, int image,
+                         int selectedImage) const
+    {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = parent;
+        insert.hInsertAfter = insertAfter;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        insert.item.pszText = const_cast<char*>(text.c_str());
+        insert.item.iImage = image;
+        insert.item.iSelectedImage = selectedImage;
+        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
+    bool DeleteItem(HTREEITEM item) const { return Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)) != 0; }
+    bool Expand(HTREEITEM item, UINT action) const
+    {
+        return Send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(item)) != 0;
+    }
+    bool Select(HTREEITEM item) const
+    {
+        return Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)) != 0;
+    }
+
+    HTREEITEM GetNextItem(HTREEITEM item, UINT code) const
+    {
+        return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+    }
+    HTREEITEM GetRoot() const { return GetNextItem(nullptr, TVGN_ROOT); }
+    HTREEITEM GetChild(HTREEITEM item) const { return GetNextItem(item, TVGN_CHILD); }
+    HTREEITEM GetNextSibling(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
+    HTREEITEM GetParent(HTREEITEM item) const { return GetNextItem(item, TVGN_PARENT); }
+    HTREEITEM GetSelection() const { return GetNextItem(nullptr, TVGN_CARET); }
+    bool HasChildren(HTREEITEM item) const { return GetChild(item) != nullptr; }
+
+    std::string GetItemText(HTREEITEM item) const
+    {
+        char text[MAX_PATH] = {};
+        TVITEMA tvi{};
+        tvi.mask = TVIF_TEXT;
+        tvi.hItem = item;
+        tvi.pszText = text;
+        tvi.cchTextMax = sizeof text;
+        Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+        return text;
+    }
+    UINT GetItemState(HTREEITEM item, UINT mask) const
+    {
+        return static_cast<UINT>(Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), mask));
+    }
+    void SetImageList(HIMAGELIST images) const
+    {
+        Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    }
+    // Off while many items change at once; on again recomputes and repaints.
+    void SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
+};
+
+} // namespace win
