@@ -61,10 +61,13 @@ BOOL CDirSelectDlg::OnInitDialog()
     m_staticPath.Attach(Item(IDC_DIR_PATH).Handle());
     m_imlDrives = win::LoadImageList(::GetModuleHandleA(nullptr), IDB_DRIVES, kPictureSize, 1, kMaskColour);
     m_treeDirs.SetImageList(m_imlDrives.Get());
+    // The tree takes the focus while still empty: a tree that gets it
+    // without a selection selects its first item, and only the user or the
+    // preselection should choose.
+    m_treeDirs.Focus();
     InsertDrives();
     if (m_nSelectInit == 1)
         SelectPath(m_strInitPath, true);
-    m_treeDirs.Focus();
     return FALSE;
 }
 
