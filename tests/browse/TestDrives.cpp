@@ -1,11 +1,16 @@
 #include "TestDrives.h"
 
 #include <windows.h>
+#include <winioctl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "TestFolder.h"
+#include "win/Handle.h"
 
 const char kFixedRoot[] = "P:\\";
 const char kRemovableRoot[] = "R:\\";
@@ -38,6 +43,46 @@ std::string DriveKind(char letter)
     default:
         throw std::invalid_argument("no test drive " + std::string(1, letter));
     }
+}
+
+// The Linux path of a folder reached through Z:.
+std::string UnixPath(const std::string& path)
+{
+    std::string unix = path.substr(2);
+    std::replace(unix.begin(), unix.end(), '\\', '/');
+    return unix;
+}
+
+// Wine's mount manager extension that (re)defines a drive letter; it reads
+// the new medium's serial at once.
+struct UnixDrive {
+    ULONG size;
+    ULONG type;
+    ULONG fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset;
+    USHORT deviceOffset;
+    USHORT labelOffset;
+};
+constexpr DWORD kDefineUnixDrive = CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+
+bool MountDrive(char letter, const std::string& folder)
+{
+    const std::string mountPoint = UnixPath(folder);
+    std::vector<char> request(sizeof(UnixDrive) + mountPoint.size() + 1);
+    auto& drive = *reinterpret_cast<UnixDrive*>(request.data());
+    drive.size = static_cast<ULONG>(request.size());
+    drive.type = ::GetDriveTypeA((std::string(1, letter) + ":\\").c_str());
+    drive.letter = static_cast<WCHAR>(std::tolower(letter));
+    drive.mountPointOffset = sizeof(UnixDrive);
+    std::copy(mountPoint.begin(), mountPoint.end(), request.begin() + sizeof(UnixDrive));
+    const win::Handle manager(::CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD returned = 0;
+    return manager && ::DeviceIoControl(manager.Get(), kDefineUnixDrive, request.data(),
+                                        static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
 }
 
 } // namespace
@@ -86,13 +131,17 @@ MediumOut::~MediumOut()
     ::MoveFileA((m_folder + ".out").c_str(), m_folder.c_str());
 }
 
-SwappedMedium::SwappedMedium(const std::string& serial)
-    : m_file(std::string(kRemovableRoot) + kSerialFile), m_saved(ReadBytes(m_file))
+SwappedMedium::SwappedMedium(char letter, const std::string& serial)
+    : m_letter(letter), m_other(DriveFolder(letter) + "-other")
 {
-    WriteBytes(m_file, serial + "\n");
+    ::CreateDirectoryA(m_other.c_str(), nullptr);
+    WriteBytes(m_other + "\\" + kSerialFile, serial + "\n");
+    if (!MountDrive(letter, m_other))
+        throw std::runtime_error("cannot swap the medium of " + std::string(1, letter));
 }
 
 SwappedMedium::~SwappedMedium()
 {
-    WriteBytes(m_file, m_saved);
+    MountDrive(m_letter, DriveFolder(m_letter));
+    RemoveTree(m_other);
 }

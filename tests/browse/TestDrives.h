@@ -45,16 +45,18 @@ private:
     std::string m_folder;
 };
 
-// Gives the medium in R: another volume serial; the old one comes back at
-// the end.
+// Puts another medium, with another volume serial, into the removable drive
+// R: or the CD-ROM drive S:, through Wine's mount manager (which would
+// otherwise keep reporting the serial it read first); the old medium goes
+// back at the end.
 class SwappedMedium {
 public:
-    explicit SwappedMedium(const std::string& serial);
+    SwappedMedium(char letter, const std::string& serial);
     ~SwappedMedium();
     SwappedMedium(const SwappedMedium&) = delete;
     SwappedMedium& operator=(const SwappedMedium&) = delete;
 
 private:
-    std::string m_file;
-    std::string m_saved;
+    char m_letter;
+    std::string m_other;
 };
