@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/HelpFile.h"
+#include "browse/DirSelectDlg.h"
 #include "fsutil/Listing.h"
 #include "fsutil/Path.h"
 #include "logview/DeleteLogDlg.h"
@@ -94,6 +95,9 @@ bool CPurgoxDlg::OnCommand(int id, int code)
     case IDC_NO_SUBFOLDERS:
         OnNoSubfolders();
         return true;
+    case IDC_BROWSE:
+        OnBrowse();
+        return true;
     case IDC_RUN:
         OnRun();
         return true;
@@ -169,6 +173,16 @@ void CPurgoxDlg::OnNoSubfolders()
     if (noSubfolders)
         removeEmpty.SetCheck(BST_UNCHECKED);
     removeEmpty.Enable(!noSubfolders);
+}
+
+// Opens at the start folder as last stored, not at the text being typed.
+void CPurgoxDlg::OnBrowse()
+{
+    CDirSelectDlg dialog("処理開始ﾌｫﾙﾀﾞの選択", m_strFolder, 1, Handle());
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_strFolder = dialog.m_strSelPath;
+    m_editFolder.SetText(m_strFolder);
 }
 
 void CPurgoxDlg::OnShowLog()

@@ -30,6 +30,7 @@ private:
     bool OnSysCommand(WPARAM command);
     bool OnPaint();
     void OnNoSubfolders();
+    void OnBrowse();
     void OnShowLog();
     void OnHelpButton();
     void UpdateRunState();
