@@ -22,7 +22,7 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     // Waits for the dialog to end; answers whether it did in time.
-    bool WaitForEnd() { return m_thread.Join(); }
+    bool WaitForEnd(DWORD timeoutMs = ui::kTimeout) { return m_thread.Join(timeoutMs); }
     HWND WaitForConfirm() const { return m_thread.WaitForDialog(kConfirmCaption); }
 
 private:
