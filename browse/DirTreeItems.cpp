@@ -2,6 +2,8 @@
 // folders read from disk under an item.
 #include <mbstring.h>
 
+#include <algorithm>
+
 #include "browse/DirSelectDlg.h"
 #include "browse/Folders.h"
 #include "browse/TreePictures.h"
@@ -97,6 +99,11 @@ int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path) const
             InsertDummyChild(item);
         return 0;
     }
+    // The tree finds a sorted item's place by walking its siblings from the
+    // first; offered in falling order, each one goes first at once, so a
+    // folder of thousands fills in n log n rather than n squared.
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return ::lstrcmpA(a.c_str(), b.c_str()) > 0; });
     for (const std::string& name : names)
         MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
     return static_cast<int>(names.size());

@@ -66,6 +66,19 @@ TEST(DirTreeExpansion, ShowsHiddenAndSystemFoldersAndReadsNewOnesAfterACollapse)
     EXPECT_NE(dlg.Find(area / "Later"), nullptr);
 }
 
+TEST(DirTreeExpansion, ListsFoldersInTheTreesOwnOrder)
+{
+    DriveArea area(kRemovableRoot);
+    for (const char* name : {"beta", "Alpha", "gamma", "Delta", "10", "9", "_x", "ｶﾅ", "漢字"})
+        area.MakeFolder(name);
+    TreeDialog dlg(area.Path());
+    const Texts shown = dlg.Children(dlg.Find(area.Path()));
+    EXPECT_EQ(shown.size(), 9u);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(), [](const std::string& a, const std::string& b) {
+        return ::lstrcmpA(a.c_str(), b.c_str()) < 0;
+    }));
+}
+
 TEST(DirTreeMedia, ADriveWithoutItsMediumRefusesExpansionAndKeepsItsButton)
 {
     DriveArea area(kRemovableRoot);
