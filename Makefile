@@ -13,7 +13,7 @@ run:
 	bash scripts/run.sh
 
 bench:
-	bash scripts/bench.sh
+	bash scripts/bench.sh $(BENCH_ARGS)
 
 screenshots:
 	bash scripts/screenshots.sh

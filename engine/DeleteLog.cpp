@@ -32,9 +32,11 @@ DWORD CDeleteLogFile::Create(const std::string& path)
     return WriteLog(FormatLogHeader(win::FormatLocalTime("%Y/%m/%d %H:%M:%S")));
 }
 
+// Each line goes to the system at once: a full disk then stops the run at the
+// first line it could not take, not a buffer's worth of deletions later.
 DWORD CDeleteLogFile::WriteLog(const std::string& line)
 {
-    return m_file.WriteString(line + "\n") ? 0 : m_file.LastError();
+    return m_file.WriteString(line + "\n") && m_file.Flush() ? 0 : m_file.LastError();
 }
 
 DWORD CDeleteLogFile::Close()

@@ -2,7 +2,7 @@
 # Japanese locale, and a trash of its own (never the user's).
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
-export WINEPREFIX=$BUILD_DIR/wineprefix
+export WINEPREFIX=${PURGOX_PREFIX:-$BUILD_DIR/wineprefix}
 export WINEARCH=win64
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8

@@ -55,6 +55,12 @@ bool TextFile::WriteString(const std::string& text)
 
 bool TextFile::Flush()
 {
+    if (!m_writing)
+        return true;
+    if (!m_file.IsValid())
+        return Fail(ERROR_INVALID_HANDLE);
+    if (m_error)
+        return false;
     const char* data = m_buffer.data();
     size_t left = m_buffer.size();
     while (left > 0) {

@@ -31,13 +31,14 @@ public:
     // Reads one line without its line end; false at the end or on an error
     // (then LastError() is not 0).
     bool ReadString(std::string& line);
+    // Hands what is buffered to the system.
+    bool Flush();
     // Writes what is buffered and closes; false when that write failed.
     bool Close();
 
     DWORD LastError() const { return m_error; }
 
 private:
-    bool Flush();
     bool Fail(DWORD error);
     bool FillReadBuffer();
 

@@ -74,3 +74,12 @@ TEST(DeleteLog, CreateFailureGivesTheSystemsCode)
     EXPECT_EQ(second.Create(held), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     ::CloseHandle(holder);
 }
+
+// Z:\dev\full takes no byte: each line reaches the system as it is written,
+// so the failure shows at the line that was lost, not a buffer later.
+TEST(DeleteLog, FullDiskShowsAtTheFirstLine)
+{
+    CDeleteLogFile file;
+    EXPECT_EQ(file.Create("Z:\\dev\\full"), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_EQ(file.WriteLog("削除:C:\\x.tmp"), static_cast<DWORD>(ERROR_DISK_FULL));
+}
