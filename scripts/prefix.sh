@@ -23,13 +23,21 @@ fi
 
 # Test drives for the folder browser, each a folder of the build that the
 # tests change: P: fixed, R: removable, S: CD-ROM. The media carry a volume
-# serial, which Wine reads from .windows-serial at every query. A test that
-# was killed half-way may have left a medium out; it goes back in here.
+# serial, which Wine reads from .windows-serial. A test that was killed
+# half-way may have left a medium out or another one in; the drives are put
+# right here.
 drives=$BUILD_DIR/test-drives
-for medium in fixed:1a2b3c4d removable:5e6f7a8b cdrom:9c0d1e2f; do
-  folder=$drives/${medium%%:*}
+for medium in p:fixed:1a2b3c4d r:removable:5e6f7a8b s:cdrom:9c0d1e2f; do
+  IFS=: read -r letter kind serial <<<"$medium"
+  folder=$drives/$kind
+  if [ ! -d "$folder" ] && [ -d "$folder.out" ]; then mv "$folder.out" "$folder"; fi
+  rm -rf "$folder-other"
   mkdir -p "$folder"
-  [ -f "$folder/.windows-serial" ] || echo "${medium##*:}" >"$folder/.windows-serial"
+  [ -f "$folder/.windows-serial" ] || echo "$serial" >"$folder/.windows-serial"
+  link=$WINEPREFIX/dosdevices/$letter:
+  if [ -L "$link" ] && [ "$(readlink "$link")" != "$folder" ]; then
+    ln -sfn "$folder" "$link"
+  fi
 done
 
 # Links and types are read when the Wine server starts, so the server has to

@@ -100,14 +100,14 @@ TEST(DirTreeMedia, ADriveWithoutItsMediumRefusesExpansionAndKeepsItsButton)
 TEST(DirTreeMedia, ASwappedMediumResetsTheDriveOnceAndTheNextExpansionReadsIt)
 {
     DriveArea area(kRemovableRoot);
-    area.MakeFolder("Sub");
+    area.MakeFolder("Sub\\Inner");
     TreeDialog dlg(area.Path());
     const HTREEITEM drive = dlg.Root(kRemovableRoot);
     ASSERT_TRUE(dlg.IsExpanded(drive));
 
     SwappedMedium swapped('R', "0badf00d");
     DriveArea onOther(kRemovableRoot);
-    dlg.ClickButton(dlg.Find(area.Path()));
+    dlg.ClickButton(dlg.Find(area / "Sub"));
     EXPECT_FALSE(dlg.IsExpanded(drive));
     EXPECT_EQ(dlg.Children(drive), Texts{""});
 
