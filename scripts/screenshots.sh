@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the pictures in docs/ under Xvfb: the main window idle and during
-# a run, the confirmation, the log viewer and the about box. A tour program
-# drives a copy of Purgox and asks for each picture through a request file.
+# a run, the confirmation, the log viewer, the about box and the folder
+# tree. Tour programs drive Purgox and ask for each picture through a
+# request file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -32,3 +33,5 @@ while kill -0 "$tour" 2>/dev/null; do
   sleep 0.1
 done
 wait "$tour"
+# The folder tree, opened at a folder with Japanese names.
+bash scripts/screenshot-tree.sh
