@@ -12,6 +12,7 @@
 #include "TestFolder.h"
 #include "fsutil/ErrorText.h"
 #include "res/resource.h"
+#include "win/Handle.h"
 
 using Lines = std::vector<std::string>;
 
@@ -115,6 +116,37 @@ TEST(MainRun, DeletesReportsLogsAndReturnsToIdle)
     EXPECT_EQ(ui::GetListItems(viewer, IDC_LOG_LIST), (Lines{log[1], log[2]}));
     ui::Command(viewer, IDCANCEL);
     EXPECT_TRUE(ui::WaitForClose(viewer));
+    CloseMain(main);
+}
+
+TEST(MainRun, FailuresAreReportedAsAWarningAndARunWithoutLogKeepsTheOldLog)
+{
+    TestFolder home;
+    home.MakeFile("work\\a.tmp");
+    const std::string held = home.MakeFile("work\\held.tmp");
+    MainWindow main(home.Path() + "\\");
+    const HWND dlg = main.Handle();
+    {
+        const win::Handle file(::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file);
+        StartRun(dlg, home / "work", "*.tmp");
+        const Box warning = AnswerBox(ui::kDefaultBoxCaption);
+        EXPECT_EQ(warning.text, "1 件のファイルが削除出来ませんでした.\n詳細はログをご覧ください．");
+        EXPECT_EQ(warning.icon, ::LoadIconA(nullptr, IDI_EXCLAMATION));
+    }
+    ASSERT_TRUE(ui::Flush(dlg));
+    EXPECT_EQ(ui::FindDialog(kReportCaption), nullptr);
+    const std::string log = ReadBytes(home / "Purgox_Delete.log");
+    EXPECT_NE(log.find("障害:" + held + " -->" + GetSystemErrorText(ERROR_SHARING_VIOLATION) + "\r\n"),
+              std::string::npos);
+
+    ui::Click(dlg, IDC_NO_LOG);
+    ui::Click(dlg, IDC_RUN);
+    EXPECT_EQ(AnswerBox(kReportCaption).text, "1 件のファイルを削除しました.");
+    EXPECT_FALSE(PathExists(held));
+    EXPECT_EQ(ReadBytes(home / "Purgox_Delete.log"), log);
+    EXPECT_TRUE(ui::IsItemEnabled(dlg, IDC_LOG));
     CloseMain(main);
 }
 
