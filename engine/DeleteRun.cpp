@@ -35,7 +35,7 @@ void CDeleteRun::DeleteTree(const std::string& folder)
         m_host.ListSubfolders(subfolders, folder);
         for (const std::string& name : subfolders) {
             const std::string path = base + name;
-            if (!FitsPathLimit(path) || !m_host.IsEnterableFolder(path))
+            if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
                 continue;
             if (!m_bNoLog)
                 m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
@@ -57,7 +57,7 @@ void CDeleteRun::DeleteFilesIn(const std::string& folder)
         if (!m_bRunning)
             return;
         const std::string patternPath = base + pattern;
-        if (!FitsPathLimit(patternPath))
+        if (!CheckPathLength(patternPath))
             continue;
         m_host.ListFiles(patternPath, names);
         for (const std::string& name : names) {
@@ -65,7 +65,7 @@ void CDeleteRun::DeleteFilesIn(const std::string& folder)
             if (!m_bRunning)
                 break;
             const std::string path = base + name;
-            if (FitsPathLimit(path))
+            if (CheckPathLength(path))
                 DeleteOneFile(path);
         }
     }
@@ -78,17 +78,30 @@ void CDeleteRun::DeleteOneFile(const std::string& path)
             WriteLog(StoppedLine(path));
         return;
     }
-    if (m_bRecycle) {
-        const int result = m_host.RecycleFile(path);
-        m_host.Pause(100);
-        if (result != 0)
-            return LogFailure(path, kRecycleFailedText);
-    } else if (const DWORD error = m_host.RemoveFile(path)) {
-        return LogFailure(path, GetSystemErrorText(error));
+    std::string failure;
+    if (!RemoveOrRecycle(path, failure)) {
+        LogFailure(path, failure);
+        return;
     }
     ++m_nDeleted;
     if (!m_bNoLog)
         WriteLog(DeletedLine(path));
+}
+
+// The recycle bin costs a pause whatever the shell answered.
+bool CDeleteRun::RemoveOrRecycle(const std::string& path, std::string& failure)
+{
+    if (m_bRecycle) {
+        const int result = m_host.RecycleFile(path);
+        m_host.Pause(100);
+        if (result != 0)
+            failure = kRecycleFailedText;
+        return result == 0;
+    }
+    const DWORD error = m_host.RemoveFile(path);
+    if (error)
+        failure = GetSystemErrorText(error);
+    return error == 0;
 }
 
 int CDeleteRun::ConfirmDelete(const std::string& path)
@@ -123,7 +136,7 @@ void CDeleteRun::WriteLog(const std::string& line)
 
 // A path beyond the platform's limit is never cut short, entered or deleted:
 // it is reported as a failure, while the run may still report anything.
-bool CDeleteRun::FitsPathLimit(const std::string& path)
+bool CDeleteRun::CheckPathLength(const std::string& path)
 {
     if (path.size() <= kMaxPathLength)
         return true;

@@ -43,10 +43,12 @@ private:
     void DeleteTree(const std::string& folder);
     void DeleteFilesIn(const std::string& folder);
     void DeleteOneFile(const std::string& path);
+    bool RemoveOrRecycle(const std::string& path, std::string& failure);
     int ConfirmDelete(const std::string& path);
     void LogFailure(const std::string& path, const std::string& reason);
     void WriteLog(const std::string& line);
-    bool FitsPathLimit(const std::string& path);
+    // False, with a failure line, for a path beyond the platform's limit.
+    bool CheckPathLength(const std::string& path);
 
     IDeleteHost& m_host;
     bool m_bWalking = false;
