@@ -161,8 +161,7 @@ void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)
         m_treeDirs.DeleteItem(item);
         return;
     }
-    const bool expanded = (m_treeDirs.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
-    if (!expanded || !m_treeDirs.HasChildren(item))
+    if (!IsOpen(item))
         UpdateChildMarker(item, path);
     SetSelectedPath(path);
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
 #include <string>
 
 #include "win/Dialog.h"
@@ -43,6 +44,8 @@ private:
     std::string GetItemPath(HTREEITEM item) const;
     HTREEITEM FindSibling(HTREEITEM first, const std::string& name) const;
     bool IsTopLevel(HTREEITEM item) const;
+    // Expanded with its folders read (an expanded state can outlive them).
+    bool IsOpen(HTREEITEM item) const;
     HTREEITEM GetTopLevelItem(HTREEITEM item) const;
     void InsertDummyChild(HTREEITEM item) const;
     HTREEITEM InsertFolderItem(HTREEITEM parent, const std::string& name) const;
@@ -60,6 +63,10 @@ private:
     LRESULT OnDirSelmCommand(WPARAM wParam, LPARAM lParam);
     void OnDriveChanged(int nDrive);
     void RefreshItem(HTREEITEM item);
+    // Both work in the item's folder, the current directory; names compare
+    // exactly, letter case included.
+    std::set<std::string> PruneChildren(HTREEITEM item);
+    void AddNewChildren(HTREEITEM item, std::set<std::string>& shown);
     void OnDestroy();
 
     std::string m_strInitPath;

@@ -38,6 +38,11 @@ bool CDirSelectDlg::IsTopLevel(HTREEITEM item) const
     return m_treeDirs.GetParent(item) == nullptr;
 }
 
+bool CDirSelectDlg::IsOpen(HTREEITEM item) const
+{
+    return m_treeDirs.IsExpanded(item) && m_treeDirs.HasChildren(item);
+}
+
 HTREEITEM CDirSelectDlg::GetTopLevelItem(HTREEITEM item) const
 {
     for (HTREEITEM parent = m_treeDirs.GetParent(item); parent; parent = m_treeDirs.GetParent(item))

@@ -51,8 +51,7 @@ void CDirSelectDlg::OnDriveChanged(int nDrive)
 
 void CDirSelectDlg::RefreshItem(HTREEITEM item)
 {
-    const bool expanded = (m_treeDirs.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
-    if (!expanded || !m_treeDirs.HasChildren(item)) {
+    if (!IsOpen(item)) {
         if (IsTopLevel(item))
             return;
         UpdateChildMarker(item, GetItemPath(item));
@@ -61,31 +60,39 @@ void CDirSelectDlg::RefreshItem(HTREEITEM item)
         m_treeDirs.Expand(item, TVE_COLLAPSE);
         return;
     }
+    std::set<std::string> shown = PruneChildren(item);
+    AddNewChildren(item, shown);
+    for (HTREEITEM child = m_treeDirs.GetChild(item); child; child = m_treeDirs.GetNextSibling(child)) {
+        if (::SetCurrentDirectoryA(m_treeDirs.GetItemText(child).c_str())) {
+            RefreshItem(child);
+            ::SetCurrentDirectoryA("..");
+        }
+    }
+}
 
-    std::set<std::string> shown;
+std::set<std::string> CDirSelectDlg::PruneChildren(HTREEITEM item)
+{
+    std::set<std::string> kept;
     for (HTREEITEM child = m_treeDirs.GetChild(item); child;) {
         const HTREEITEM next = m_treeDirs.GetNextSibling(child);
         const std::string name = m_treeDirs.GetItemText(child);
         if (FolderExists(name))
-            shown.insert(name);
+            kept.insert(name);
         else
             m_treeDirs.DeleteItem(child);
         child = next;
     }
+    return kept;
+}
 
+void CDirSelectDlg::AddNewChildren(HTREEITEM item, std::set<std::string>& shown)
+{
     NameList names;
     ListFolderNames(".", names);
     const std::string path = GetItemPath(item);
     for (const std::string& name : names) {
         if (shown.insert(name).second)
             MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
-    }
-
-    for (HTREEITEM child = m_treeDirs.GetChild(item); child; child = m_treeDirs.GetNextSibling(child)) {
-        if (::SetCurrentDirectoryA(m_treeDirs.GetItemText(child).c_str())) {
-            RefreshItem(child);
-            ::SetCurrentDirectoryA("..");
-        }
     }
 }
 

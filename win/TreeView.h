@@ -43,7 +43,6 @@ public:
     HTREEITEM GetChild(HTREEITEM item) const { return GetNextItem(item, TVGN_CHILD); }
     HTREEITEM GetNextSibling(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
     HTREEITEM GetParent(HTREEITEM item) const { return GetNextItem(item, TVGN_PARENT); }
-    HTREEITEM GetSelection() const { return GetNextItem(nullptr, TVGN_CARET); }
     bool HasChildren(HTREEITEM item) const { return GetChild(item) != nullptr; }
 
     std::string GetItemText(HTREEITEM item) const
@@ -57,16 +56,14 @@ public:
         Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
         return text;
     }
-    UINT GetItemState(HTREEITEM item, UINT mask) const
+    bool IsExpanded(HTREEITEM item) const
     {
-        return static_cast<UINT>(Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), mask));
+        return (Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
     }
     void SetImageList(HIMAGELIST images) const
     {
         Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
     }
-    // Off while many items change at once; on again recomputes and repaints.
-    void SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
 };
 
 } // namespace win
