@@ -1,7 +1,7 @@
 #pragma once
 // The main window: start folder, file-type entry and options of a deletion
 // run, the run itself with its status line and animation, and the settings
-// kept in the spec file beside the executable.
+// kept in the settings file beside the executable.
 #include <memory>
 #include <string>
 
@@ -14,7 +14,7 @@
 
 class CPurgoxDlg : public win::Dialog {
 public:
-    // The spec file and the delete log live in the home folder, which is
+    // The settings file and the delete log live in the home folder, which is
     // also the first start folder: the executable's folder for the program.
     CPurgoxDlg(HWND parent, const std::string& strHomeFolder);
 
@@ -55,7 +55,7 @@ private:
     void OnTypeEditChange();
     void OnTypeSelChange();
 
-    // Spec file (SpecFile.cpp)
+    // Settings file (SettingsFile.cpp)
     int LoadSpec();
     void SaveSpec();
 

@@ -30,7 +30,7 @@ void CPurgoxDlg::FillTypeCombo()
         m_comboTypes.AddString(type);
 }
 
-// The selected entry goes first: that is how the spec file keeps the
+// The selected entry goes first: that is how the settings file keeps the
 // selection. Other empty entries are dropped.
 void CPurgoxDlg::ReadTypeCombo()
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The main window run inside the test program, on a thread of its own, over
-// a home folder of the test's (the spec file and the log go there).
+// a home folder of the test's (the settings file and the log go there).
 #include <windows.h>
 
 #include <string>

@@ -39,7 +39,7 @@ std::string SpecPath(const TestFolder& home)
 
 } // namespace
 
-TEST(SpecFile, ClosingSavesFolderAndEntriesAndTheNextStartShowsThem)
+TEST(SettingsFile, ClosingSavesFolderAndEntriesAndTheNextStartShowsThem)
 {
     TestFolder home;
     const std::string work = home.MakeFolder("work");
@@ -58,7 +58,7 @@ TEST(SpecFile, ClosingSavesFolderAndEntriesAndTheNextStartShowsThem)
     EXPECT_EQ(next.selected, 0);
 }
 
-TEST(SpecFile, AFolderThatIsNoFolderIsSavedAsTypedAndIgnoredAtTheNextStart)
+TEST(SettingsFile, AFolderThatIsNoFolderIsSavedAsTypedAndIgnoredAtTheNextStart)
 {
     TestFolder home;
     {
@@ -71,7 +71,7 @@ TEST(SpecFile, AFolderThatIsNoFolderIsSavedAsTypedAndIgnoredAtTheNextStart)
     EXPECT_EQ(StartAndClose(home).folder, home.Path() + "\\");
 }
 
-TEST(SpecFile, StartsFromWhatTheFileHolds)
+TEST(SettingsFile, StartsFromWhatTheFileHolds)
 {
     TestFolder home;
     const std::string work = home.MakeFolder("work");
@@ -97,7 +97,7 @@ TEST(SpecFile, StartsFromWhatTheFileHolds)
     }
 }
 
-TEST(SpecFile, AnEmptyEntryIsKeptOnlyWhileItIsSelected)
+TEST(SettingsFile, AnEmptyEntryIsKeptOnlyWhileItIsSelected)
 {
     TestFolder home;
     const std::string work = home.MakeFolder("work");
@@ -113,7 +113,7 @@ TEST(SpecFile, AnEmptyEntryIsKeptOnlyWhileItIsSelected)
 }
 
 // A save that fails leaves the settings of the last good save in place.
-TEST(SpecFile, AFailedSaveWarnsClosesAndKeepsTheOldFile)
+TEST(SettingsFile, AFailedSaveWarnsClosesAndKeepsTheOldFile)
 {
     TestFolder home;
     const std::string old = home.Path() + "\\\r\n*.old\r\n";
@@ -141,7 +141,7 @@ TEST(SpecFile, AFailedSaveWarnsClosesAndKeepsTheOldFile)
     EXPECT_EQ(ReadBytes(SpecPath(home)), old);
 }
 
-TEST(SpecFile, AHostileFileNeverStopsTheWindowFromOpening)
+TEST(SettingsFile, AHostileFileNeverStopsTheWindowFromOpening)
 {
     TestFolder home;
     std::string binary;
