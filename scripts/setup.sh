@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64
   xvfb xauth x11-utils
-  locales fonts-noto-cjk fonts-wine
+  locales fonts-noto-cjk
   googletest cmake make python3
   imagemagick
 )
