@@ -1,6 +1,6 @@
 #include "browse/DirSelectDlg.h"
 
-#include <mbstring.h>
+#include <vector>
 
 #include "browse/DriveWatcher.h"
 #include "browse/Folders.h"
@@ -9,6 +9,7 @@
 
 namespace {
 
+constexpr UINT kCollapsedMessage = WM_APP + 1;
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 constexpr int kPictureSize = 16;
 
@@ -46,6 +47,10 @@ INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DIRSELM_COMMAND) {
         ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnDirSelmCommand(wParam, lParam));
+        return TRUE;
+    }
+    if (message == kCollapsedMessage) {
+        OnCollapsed();
         return TRUE;
     }
     if (message == WM_DESTROY)
@@ -124,6 +129,14 @@ LRESULT CDirSelectDlg::OnItemexpandingDirTree(const NMTREEVIEWA& notify)
 {
     const HTREEITEM item = notify.itemNew.hItem;
     const std::string path = GetItemPath(item);
+    if ((notify.action & TVE_TOGGLE) != TVE_EXPAND) {
+        // The tree goes on with the item after this notification whatever
+        // the answer, so the item must still be there: the collapse is
+        // looked at once it is over.
+        m_arrCollapsed.push_back(path);
+        Post(kCollapsedMessage);
+        return 0;
+    }
     if (!IsSameMedia(path)) {
         ResetDrive(GetTopLevelItem(item));
         return 1;
@@ -132,16 +145,36 @@ LRESULT CDirSelectDlg::OnItemexpandingDirTree(const NMTREEVIEWA& notify)
         m_treeDirs.DeleteItem(item);
         return 1;
     }
-    if ((notify.action & TVE_TOGGLE) == TVE_EXPAND) {
-        DeleteChildren(item);
-        return FillChildren(item, path) == 0 ? 1 : 0;
+    DeleteChildren(item);
+    return FillChildren(item, path) == 0 ? 1 : 0;
+}
+
+void CDirSelectDlg::OnCollapsed()
+{
+    std::vector<std::string> paths;
+    paths.swap(m_arrCollapsed);
+    for (const std::string& path : paths) {
+        const HTREEITEM item = FindItem(path);
+        if (item && !m_treeDirs.IsExpanded(item))
+            CheckCollapsedItem(item, path);
+    }
+}
+
+void CDirSelectDlg::CheckCollapsedItem(HTREEITEM item, const std::string& path)
+{
+    if (!IsSameMedia(path)) {
+        ResetDrive(GetTopLevelItem(item));
+        return;
+    }
+    if (!IsFolderPath(path)) {
+        m_treeDirs.DeleteItem(item);
+        return;
     }
     DeleteChildren(item);
     if (IsTopLevel(item))
         InsertDummyChild(item);
     else
         MarkIfHasSubfolders(item, path);
-    return 0;
 }
 
 void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)
@@ -179,13 +212,9 @@ int CDirSelectDlg::SelectPath(const std::string& path, bool select)
         const HTREEITEM first = m_treeDirs.GetChild(item);
         if (!first)
             return 0;
-        const auto* text = reinterpret_cast<const unsigned char*>(rest.c_str());
-        const unsigned char* separator = _mbschr(text, '\\');
-        const size_t nameLength = separator ? static_cast<size_t>(separator - text) : rest.size();
-        item = FindSibling(first, rest.substr(0, nameLength));
+        item = FindSibling(first, TakeFirstName(rest));
         if (!item)
             return 0;
-        rest = separator ? rest.substr(nameLength + 1) : std::string();
     }
     m_treeDirs.Expand(item, TVE_EXPAND);
     if (select)

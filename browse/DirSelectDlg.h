@@ -9,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "win/Dialog.h"
 #include "win/Event.h"
@@ -36,6 +37,8 @@ private:
     void InsertDrives();
     void InsertDrive(const std::string& root);
     LRESULT OnItemexpandingDirTree(const NMTREEVIEWA& notify);
+    void OnCollapsed();
+    void CheckCollapsedItem(HTREEITEM item, const std::string& path);
     void OnSelchangedDirTree(const NMTREEVIEWA& notify);
     int SelectPath(const std::string& path, bool select);
     void SetSelectedPath(const std::string& path);
@@ -43,6 +46,9 @@ private:
     // Items of the tree (DirTreeItems.cpp)
     std::string GetItemPath(HTREEITEM item) const;
     HTREEITEM FindSibling(HTREEITEM first, const std::string& name) const;
+    // The shown item of a path made by GetItemPath, or none; nothing is
+    // expanded on the way.
+    HTREEITEM FindItem(const std::string& path) const;
     bool IsTopLevel(HTREEITEM item) const;
     // Expanded with its folders read (an expanded state can outlive them).
     bool IsOpen(HTREEITEM item) const;
@@ -77,6 +83,9 @@ private:
     DWORD m_dwVolSerial[kDrives];
     win::Handle m_hWatchThreads[kDrives];
     int m_nWatchThreads = 0;
+
+    // Paths of items collapsed since the last look at them (OnCollapsed).
+    std::vector<std::string> m_arrCollapsed;
 
     win::TreeView m_treeDirs;
     win::Window m_staticPath;

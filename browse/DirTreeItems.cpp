@@ -33,6 +33,15 @@ HTREEITEM CDirSelectDlg::FindSibling(HTREEITEM first, const std::string& name) c
     return nullptr;
 }
 
+HTREEITEM CDirSelectDlg::FindItem(const std::string& path) const
+{
+    HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), path.substr(0, 3));
+    std::string rest = path.size() > 3 ? path.substr(3) : std::string();
+    while (item && !rest.empty())
+        item = FindSibling(m_treeDirs.GetChild(item), TakeFirstName(rest));
+    return item;
+}
+
 bool CDirSelectDlg::IsTopLevel(HTREEITEM item) const
 {
     return m_treeDirs.GetParent(item) == nullptr;

@@ -82,6 +82,21 @@ std::string MakeUpperMbcs(const std::string& text)
     return upper;
 }
 
+std::string TakeFirstName(std::string& rest)
+{
+    const auto* text = reinterpret_cast<const unsigned char*>(rest.c_str());
+    const unsigned char* separator = _mbschr(text, '\\');
+    if (!separator) {
+        std::string name;
+        name.swap(rest);
+        return name;
+    }
+    const size_t length = static_cast<size_t>(separator - text);
+    std::string name = rest.substr(0, length);
+    rest.erase(0, length + 1);
+    return name;
+}
+
 std::string DriveRoot(int nDrive)
 {
     std::string root = "?:\\";

@@ -29,6 +29,9 @@ DWORD GetVolumeSerial(const std::string& root);
 // ASCII letters of single-byte characters in upper case; double-byte
 // characters stay as they are.
 std::string MakeUpperMbcs(const std::string& text);
+// Cuts the first name off a relative path ("Sub\Deeper" gives "Sub" and
+// leaves "Deeper"); a trail byte 0x5C is not taken for a backslash.
+std::string TakeFirstName(std::string& rest);
 // "A:\" for 0 up to "Z:\" for 25.
 std::string DriveRoot(int nDrive);
 // 0 for a path on drive A up to 25 for Z; -1 when it starts with no letter.

@@ -66,6 +66,28 @@ TEST(DirTreeExpansion, ShowsHiddenAndSystemFoldersAndReadsNewOnesAfterACollapse)
     EXPECT_NE(dlg.Find(area / "Later"), nullptr);
 }
 
+TEST(DirTreeExpansion, ACollapseRemovesAFolderDeletedOnDiskAndResetsASwappedDrive)
+{
+    DriveArea area(kRemovableRoot);
+    area.MakeFolder("Gone\\Inner");
+    area.MakeFolder("Swapped\\Inner");
+    TreeDialog dlg(area / "Gone");
+    RemoveTree(area / "Gone");
+    dlg.ClickButton(dlg.Find(area / "Gone"));
+    ASSERT_TRUE(ui::Flush(dlg.Handle()));
+    EXPECT_EQ(dlg.Children(dlg.Find(area.Path())), Texts{"Swapped"});
+
+    const HTREEITEM swappedFolder = dlg.Find(area / "Swapped");
+    dlg.ClickButton(swappedFolder);
+    ASSERT_TRUE(dlg.IsExpanded(swappedFolder));
+    SwappedMedium swapped('R', "0badf00d");
+    dlg.ClickButton(swappedFolder);
+    ASSERT_TRUE(ui::Flush(dlg.Handle()));
+    const HTREEITEM drive = dlg.Root(kRemovableRoot);
+    EXPECT_FALSE(dlg.IsExpanded(drive));
+    EXPECT_EQ(dlg.Children(drive), Texts{""});
+}
+
 TEST(DirTreeExpansion, ListsFoldersInTheTreesOwnOrder)
 {
     DriveArea area(kRemovableRoot);
