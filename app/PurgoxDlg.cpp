@@ -185,8 +185,11 @@ void CPurgoxDlg::OnBrowse()
     m_editFolder.SetText(m_strFolder);
 }
 
+// The log stays open until an aborted walk has returned.
 void CPurgoxDlg::OnShowLog()
 {
+    if (m_bInRun)
+        return;
     CDeleteLog viewer(m_strLogPath, Handle());
     viewer.DoModal();
 }

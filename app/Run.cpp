@@ -2,7 +2,6 @@
 
 #include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
-#include "fsutil/Wildcard.h"
 #include "res/resource.h"
 #include "win/Format.h"
 
@@ -79,17 +78,15 @@ void CPurgoxDlg::ReadOptions()
 // another; the whole entry is refused before anything is touched.
 bool CPurgoxDlg::RefusePatterns()
 {
-    for (const std::string& pattern : m_run->m_arrPatterns) {
-        if (PatternLeavesFolder(pattern)) {
-            ShowWarning(win::FormatText("ﾌｧｲﾙの種類 '%s' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n"
-                                        "何も削除しませんでした．",
-                                        pattern.c_str()),
-                        Handle());
-            m_comboTypes.Focus();
-            return true;
-        }
-    }
-    return false;
+    const std::string* refused = FindRefusedPattern(m_run->m_arrPatterns);
+    if (!refused)
+        return false;
+    ShowWarning(win::FormatText("ﾌｧｲﾙの種類 '%s' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n"
+                                "何も削除しませんでした．",
+                                refused->c_str()),
+                Handle());
+    m_comboTypes.Focus();
+    return true;
 }
 
 // Nothing is deleted without a log to record it.

@@ -6,6 +6,15 @@
 #include "fsutil/Wildcard.h"
 #include "win/Format.h"
 
+const std::string* FindRefusedPattern(const NameList& patterns)
+{
+    for (const std::string& pattern : patterns) {
+        if (PatternLeavesFolder(pattern))
+            return &pattern;
+    }
+    return nullptr;
+}
+
 void CDeleteRun::StartDelete()
 {
     m_nDeleted = 0;
@@ -13,11 +22,9 @@ void CDeleteRun::StartDelete()
     m_strRefusedPattern.clear();
     m_dwLogError = 0;
     m_host.SetStatus("ﾌｧｲﾙを削除中です...");
-    for (const std::string& pattern : m_arrPatterns) {
-        if (PatternLeavesFolder(pattern)) {
-            m_strRefusedPattern = pattern;
-            return;
-        }
+    if (const std::string* refused = FindRefusedPattern(m_arrPatterns)) {
+        m_strRefusedPattern = *refused;
+        return;
     }
     m_bWalking = true;
     DeleteTree(m_strFolder);

@@ -8,6 +8,10 @@
 #include "engine/DeleteHost.h"
 #include "fsutil/Listing.h"
 
+// The first pattern that would list one folder and delete in another (it
+// holds "\" or ":"), or null. An entry with one is refused whole.
+const std::string* FindRefusedPattern(const NameList& patterns);
+
 class CDeleteRun {
 public:
     explicit CDeleteRun(IDeleteHost& host) : m_host(host) {}

@@ -5,9 +5,11 @@
 #include "fsutil/Path.h"
 #include "win/Handle.h"
 
+// Only a path from a drive's root counts: a relative text ("sub", "C:sub")
+// would name a folder below whatever the current directory happens to be.
 int IsFolder(const std::string& path)
 {
-    if (path.empty() || path.size() > kMaxPathLength)
+    if (path.size() < 3 || path.size() > kMaxPathLength || path[1] != ':' || path[2] != '\\')
         return 0;
     const std::string root = path.substr(0, 1) + ":\\";
     if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)

@@ -4,10 +4,8 @@
 # log are kept beside the executable.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-bash scripts/build.sh
 source scripts/wine-env.sh
-bash scripts/prefix.sh
+prepare
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "run: no X display; set DISPLAY (Wine draws the window there)" >&2

@@ -10,6 +10,45 @@ export XDG_DATA_HOME=$BUILD_DIR/xdg-data
 export WINE64=/usr/lib/wine/wine64
 export PATH=/usr/lib/wine:$PATH
 
+# prepare: installs what is missing, builds, and makes the prefix.
+prepare() {
+  bash "$root/scripts/setup.sh"
+  bash "$root/scripts/build.sh"
+  bash "$root/scripts/prefix.sh"
+}
+
+# start_session: a display and a warm Wine server until the script exits.
+start_session() {
+  trap stop_all EXIT
+  start_display
+  start_wine
+}
+
+# run_tour EXE REQUEST-FILE [ARGS...]: runs a tour program that asks for
+# pictures by writing "name x y width height" into the request file, and
+# saves each one into docs/.
+run_tour() {
+  local exe=$1 request=$2
+  shift 2
+  rm -f "$request"
+  mkdir -p "$root/docs"
+  "$WINE64" "$exe" "$@" </dev/null &
+  local tour=$!
+  while kill -0 "$tour" 2>/dev/null; do
+    if [ -f "$request" ]; then
+      read -r name x y width height <"$request"
+      import -display "$DISPLAY" -window root -crop "${width}x${height}+${x}+${y}" +repage \
+        "$root/docs/$name.png"
+      echo "screenshots: docs/$name.png"
+      rm -f "$request"
+    fi
+    sleep 0.1
+  done
+  wait "$tour"
+}
+
+winpath() { echo "Z:${1//\//\\}"; }
+
 # start_display: starts Xvfb on a free display and exports DISPLAY.
 start_display() {
   local fdfile

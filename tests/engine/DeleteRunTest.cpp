@@ -256,26 +256,30 @@ TEST(DeleteRun, AbortStopsDeletingButTheWalkStillRemovesEmptyFolders)
 TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
 {
     TestFolder s;
-    const std::string name = "recycled-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
-    s.MakeFile(name, "content");
-    s.MakeFile("second.bak");
+    const std::string tag = std::to_string(::GetCurrentProcessId());
+    const std::vector<std::string> names = {"recycled-" + tag + ".tmp", "recycled-" + tag + ".bak"};
+    for (const std::string& name : names)
+        s.MakeFile(name, name);
     RunFixture f;
     f.run.m_bRecycle = 1;
     const DWORD start = ::GetTickCount();
     f.Start(s.Path(), {"*.tmp", "*.bak"});
     const DWORD elapsed = ::GetTickCount() - start;
     EXPECT_EQ(f.run.m_nDeleted, 2);
-    EXPECT_FALSE(PathExists(s / name));
     EXPECT_GE(elapsed, 190u);
     EXPECT_EQ(f.host.pausedMs, 200u);
 
     // The test run points XDG_DATA_HOME at a trash of its own.
     char dataHome[MAX_PATH] = {};
     ASSERT_GT(::GetEnvironmentVariableA("XDG_DATA_HOME", dataHome, MAX_PATH), 0u);
-    std::string trash = std::string("Z:") + dataHome + "/Trash/files/" + name;
-    std::replace(trash.begin(), trash.end(), '/', '\\');
-    EXPECT_EQ(ReadBytes(trash), "content");
-    ::DeleteFileA(trash.c_str());
+    for (const std::string& name : names) {
+        EXPECT_FALSE(PathExists(s / name));
+        std::string trash = std::string("Z:") + dataHome + "/Trash/";
+        std::replace(trash.begin(), trash.end(), '/', '\\');
+        EXPECT_EQ(ReadBytes(trash + "files\\" + name), name);
+        ::DeleteFileA((trash + "files\\" + name).c_str());
+        ::DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
+    }
 }
 
 TEST(DeleteRun, RecycleFailureIsLoggedWithTheShellsReason)

@@ -18,6 +18,21 @@ TEST(CheckFolder, AcceptsExistingFoldersOnReadyDrives)
     EXPECT_FALSE(CheckFolder("\\\\srv\\share\\dir"));
 }
 
+// A relative text would make the run work below the current directory.
+TEST(CheckFolder, RefusesRelativeTexts)
+{
+    TestFolder dir;
+    dir.MakeFolder("sub");
+    char saved[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, saved);
+    ASSERT_TRUE(::SetCurrentDirectoryA(dir.Path().c_str()));
+    const std::string drive = dir.Path().substr(0, 2);
+    EXPECT_FALSE(CheckFolder("sub"));
+    EXPECT_FALSE(CheckFolder(drive + "sub"));
+    EXPECT_FALSE(CheckFolder(drive));
+    ::SetCurrentDirectoryA(saved);
+}
+
 TEST(CheckFolder, RefusesDrivesThatDoNotExist)
 {
     // Find a letter that names no drive in this prefix.
