@@ -44,6 +44,7 @@ private:
     CDeleteLogFile m_log;
 };
 
+// The program's defaults: every option off, so logging on.
 int RunDeletion(const std::string& folder, const std::string& logPath)
 {
     BenchHost host;
@@ -54,7 +55,6 @@ int RunDeletion(const std::string& folder, const std::string& logPath)
     CDeleteRun run(host);
     run.m_strFolder = folder;
     run.m_arrPatterns = kPatterns;
-    run.m_bRemoveEmpty = 1;
     run.m_bRunning = 1;
     run.StartDelete();
     host.Log().Close();
