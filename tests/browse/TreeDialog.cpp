@@ -1,5 +1,7 @@
 #include "TreeDialog.h"
 
+#include "win/TreeView.h"
+
 #include <mbstring.h>
 
 #include <cstring>
@@ -66,24 +68,17 @@ Texts TreeDialog::Roots() const
 
 std::string TreeDialog::Text(HTREEITEM item) const
 {
-    char text[MAX_PATH] = {};
-    TVITEMA tvi{};
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = item;
-    tvi.pszText = text;
-    tvi.cchTextMax = sizeof text;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    return text;
+    return win::TreeView(Tree()).GetItemText(item);
 }
 
 bool TreeDialog::IsExpanded(HTREEITEM item) const
 {
-    return (TreeView_GetItemState(Tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    return win::TreeView(Tree()).IsExpanded(item);
 }
 
 bool TreeDialog::HasButton(HTREEITEM item) const
 {
-    return TreeView_GetChild(Tree(), item) != nullptr;
+    return win::TreeView(Tree()).HasChildren(item);
 }
 
 HTREEITEM TreeDialog::Selection() const
