@@ -26,9 +26,7 @@ void CDeleteRun::StartDelete()
         m_strRefusedPattern = *refused;
         return;
     }
-    m_bWalking = true;
     DeleteTree(m_strFolder);
-    m_bWalking = false;
 }
 
 // After an abort the walk still visits every remaining folder, so emptied

@@ -40,8 +40,6 @@ public:
     // Zeroes the counters and results, walks the tree and returns when the
     // walk is over. The caller sets m_bRunning to 1 first.
     void StartDelete();
-    // True from the start of StartDelete to its return, also after an abort.
-    bool IsWalking() const { return m_bWalking; }
 
 private:
     void DeleteTree(const std::string& folder);
@@ -55,5 +53,4 @@ private:
     bool CheckPathLength(const std::string& path);
 
     IDeleteHost& m_host;
-    bool m_bWalking = false;
 };

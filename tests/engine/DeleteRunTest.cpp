@@ -56,7 +56,6 @@ TEST(DeleteRun, WalksSubfoldersFirstAndRemovesEmptiedFoldersBottomUp)
     EXPECT_EQ(f.run.m_nDeleted, 4);
     EXPECT_EQ(f.run.m_nFailed, 0);
     EXPECT_TRUE(PathExists(s.Path()));
-    EXPECT_FALSE(f.run.IsWalking());
 }
 
 // One pending message before each pattern of each folder and before each
