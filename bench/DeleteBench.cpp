@@ -194,8 +194,6 @@ Round RunRound(const std::string& work, int folders, bool delFirst)
     std::sscanf(ourOutput.c_str(), "%d %d %zu", &round.deleted, &round.failed, &round.peakKb);
     round.leftOurs = CountFiles(ours);
     round.leftDel = CountFiles(theirs);
-    RemoveTree(ours);
-    RemoveTree(theirs);
     return round;
 }
 
@@ -221,6 +219,8 @@ void Compare(const std::string& work, int folders, int rounds)
                 "our peak working set %zu KiB\n",
                 rounds, ourTime, delTime, ourTime / delTime, last.peakKb);
     std::fflush(stdout);
+    RemoveTree(work + "\\ours");
+    RemoveTree(work + "\\del");
 }
 
 // The first window of a session starts Wine's desktop process; let that
