@@ -69,6 +69,15 @@ std::string Answer(HWND confirm, int id)
     return path;
 }
 
+// Three files in home\work, deleted by a run that asks before each one.
+void StartConfirmedRun(const TestFolder& home, HWND dlg)
+{
+    for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp"})
+        home.MakeFile(std::string("work\\") + name);
+    ui::Click(dlg, IDC_CONFIRM_EACH);
+    StartRun(dlg, home / "work", "*.tmp");
+}
+
 void CloseMain(MainWindow& main)
 {
     ui::Command(main.Handle(), IDCANCEL);
@@ -239,12 +248,9 @@ TEST(MainRun, ConfirmationYesNoCloseBoxAndStopAsking)
 TEST(MainRun, TheAbortButtonStopsTheRunAndTheNextRunAsksAgain)
 {
     TestFolder home;
-    for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp"})
-        home.MakeFile(std::string("work\\") + name);
     MainWindow main(home.Path() + "\\");
     const HWND dlg = main.Handle();
-    ui::Click(dlg, IDC_CONFIRM_EACH);
-    StartRun(dlg, home / "work", "*.tmp");
+    StartConfirmedRun(home, dlg);
 
     const std::string yes = Answer(main.WaitForConfirm(), IDOK);
     HWND confirm = main.WaitForConfirm();
@@ -345,12 +351,9 @@ TEST(MainRun, TheCloseButtonAbortsAndTheReportGivesTheCountsSoFar)
 TEST(MainRun, RunAndCloseRequestsDuringAnAbortedRunWaitForItsEnd)
 {
     TestFolder home;
-    for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp"})
-        home.MakeFile(std::string("work\\") + name);
     MainWindow main(home.Path() + "\\");
     const HWND dlg = main.Handle();
-    ui::Click(dlg, IDC_CONFIRM_EACH);
-    StartRun(dlg, home / "work", "*.tmp");
+    StartConfirmedRun(home, dlg);
     const HWND confirm = main.WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
 

@@ -1,12 +1,10 @@
-// The resources linked into this executable, loaded the way the program
-// loads them: dialogs from their templates, the clip into an animation
-// control, the tree strip into an image list.
+// The generated pictures, loaded the way the program loads them: the clip
+// into an animation control, the tree strip into an image list. (Every
+// template is created by the dialogs' own tests.)
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "res/resource.h"
 
@@ -37,13 +35,6 @@ public:
 private:
     HWND m_hwnd;
 };
-
-std::string WindowText(HWND hwnd)
-{
-    char text[256] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
 
 // A 32-bit memory canvas for looking at drawn pixels.
 class Canvas {
@@ -86,34 +77,6 @@ private:
 };
 
 } // namespace
-
-TEST(Resources, EveryDialogTemplateCreates)
-{
-    const struct { int dialog, control; } templates[] = {
-        {IDD_PURGOX_DIALOG, IDC_ANIMATE},
-        {IDD_ABOUTBOX, IDOK},
-        {IDD_DIR_SELECT, IDC_DIR_TREE},
-        {IDD_DELETE_CONFIRM, IDC_ABORT},
-        {IDD_DELETE_LOG, IDC_LOG_LIST},
-    };
-    for (const auto& t : templates) {
-        Dialog dialog(t.dialog);
-        ASSERT_NE(dialog.Hwnd(), nullptr) << "template " << t.dialog;
-        EXPECT_NE(dialog.Item(t.control), nullptr) << "template " << t.dialog;
-    }
-}
-
-TEST(Resources, JapaneseTextsArriveInShiftJis)
-{
-    Dialog main(IDD_PURGOX_DIALOG);
-    ASSERT_NE(main.Hwnd(), nullptr);
-    EXPECT_EQ(WindowText(main.Hwnd()), "指定ﾌｧｲﾙの一括削除");
-    EXPECT_EQ(WindowText(main.Item(IDC_BROWSE)), "参照(&S)...");
-
-    char text[128] = "";
-    LoadStringA(Module(), IDS_ABOUTBOX, text, sizeof text);
-    EXPECT_STREQ(text, "ﾊﾞｰｼﾞｮﾝ情報(Purgox) (&A)...");
-}
 
 TEST(Resources, DeleteClipOpensWith29Frames)
 {
@@ -158,19 +121,4 @@ TEST(Resources, TreeStripGivesSevenTransparentPictures)
         EXPECT_LT(canvas.Count(behind), 16 * 16) << "picture " << i;
     }
     ImageList_Destroy(images);
-}
-
-TEST(Resources, IconLoadsAt32By32)
-{
-    HICON icon = (HICON)LoadImageA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 32, 32, 0);
-    ASSERT_NE(icon, nullptr);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    BITMAP colour = {};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, 32);
-    EXPECT_EQ(colour.bmHeight, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    DestroyIcon(icon);
 }
