@@ -253,14 +253,24 @@ int GetFocusedItem(HWND dialog)
     return window ? ::GetDlgCtrlID(window) : 0;
 }
 
+namespace {
+
+// Every item of a combo or list box, through its count, length and text
+// messages.
+std::vector<std::string> ReadItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage)
+{
+    std::vector<std::string> items;
+    const LRESULT count = SendW(control, countMessage);
+    for (LRESULT i = 0; i < count; ++i)
+        items.push_back(ReadItemText(control, lengthMessage, textMessage, static_cast<WPARAM>(i)));
+    return items;
+}
+
+} // namespace
+
 std::vector<std::string> GetComboItems(HWND dialog, int id)
 {
-    HWND combo = ::GetDlgItem(dialog, id);
-    std::vector<std::string> items;
-    const LRESULT count = SendW(combo, CB_GETCOUNT);
-    for (LRESULT i = 0; i < count; ++i)
-        items.push_back(ReadItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<WPARAM>(i)));
-    return items;
+    return ReadItems(::GetDlgItem(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int GetComboSel(HWND dialog, int id)
@@ -270,12 +280,7 @@ int GetComboSel(HWND dialog, int id)
 
 std::vector<std::string> GetListItems(HWND dialog, int id)
 {
-    HWND list = ::GetDlgItem(dialog, id);
-    std::vector<std::string> items;
-    const LRESULT count = SendW(list, LB_GETCOUNT);
-    for (LRESULT i = 0; i < count; ++i)
-        items.push_back(ReadItemText(list, LB_GETTEXTLEN, LB_GETTEXT, static_cast<WPARAM>(i)));
-    return items;
+    return ReadItems(::GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 ModalThread::ModalThread(std::function<INT_PTR()> run)
