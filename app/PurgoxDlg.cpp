@@ -42,7 +42,6 @@ INT_PTR CPurgoxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CPurgoxDlg::OnInitDialog()
 {
-    win::SetMainWindow(Handle());
     m_staticStatus.Attach(Item(IDC_STATUS).Handle());
     m_comboTypes.Attach(Item(IDC_FILETYPES).Handle());
     m_editFolder.Attach(Item(IDC_FOLDER).Handle());

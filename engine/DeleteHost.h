@@ -20,8 +20,9 @@ class IDeleteHost {
 public:
     virtual ~IDeleteHost() = default;
 
-    virtual int ListFiles(const std::string& pattern, NameList& names) = 0;
-    virtual int ListSubfolders(NameList& names, const std::string& folder) = 0;
+    // Names that hold path syntax go to refused, never to names.
+    virtual int ListFiles(const std::string& pattern, NameList& names, NameList& refused) = 0;
+    virtual int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) = 0;
     virtual int FileExists(const std::string& pattern) = 0;
     virtual bool IsEnterableFolder(const std::string& path) = 0;
     // 0 on success, else the system's error code.

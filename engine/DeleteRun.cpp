@@ -35,9 +35,11 @@ void CDeleteRun::DeleteTree(const std::string& folder)
 {
     std::string base = folder;
     AddBackslash(base);
-    if (!m_bNoSubfolders) {
+    if (!m_bNoSubfolders && CheckPathLength(base + "*.*")) {
         NameList subfolders;
-        m_host.ListSubfolders(subfolders, folder);
+        NameList refused;
+        m_host.ListSubfolders(subfolders, folder, refused);
+        RefuseNames(base, refused);
         for (const std::string& name : subfolders) {
             const std::string path = base + name;
             if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
@@ -57,6 +59,7 @@ void CDeleteRun::DeleteFilesIn(const std::string& folder)
     std::string base = folder;
     AddBackslash(base);
     NameList names;
+    NameList refused;
     for (const std::string& pattern : m_arrPatterns) {
         m_host.PumpMessage();
         if (!m_bRunning)
@@ -64,7 +67,8 @@ void CDeleteRun::DeleteFilesIn(const std::string& folder)
         const std::string patternPath = base + pattern;
         if (!CheckPathLength(patternPath))
             continue;
-        m_host.ListFiles(patternPath, names);
+        m_host.ListFiles(patternPath, names, refused);
+        RefuseNames(base, refused);
         for (const std::string& name : names) {
             m_host.PumpMessage();
             if (!m_bRunning)
@@ -137,6 +141,16 @@ void CDeleteRun::WriteLog(const std::string& line)
     m_dwLogError = m_host.WriteLog(line);
     if (m_dwLogError)
         m_bRunning = 0;
+}
+
+// A name that holds path syntax would name another file or folder once
+// joined to its folder: it is reported, never deleted or entered.
+void CDeleteRun::RefuseNames(const std::string& base, const NameList& names)
+{
+    if (!m_bRunning)
+        return;
+    for (const std::string& name : names)
+        LogFailure(base + name, GetSystemErrorText(ERROR_INVALID_NAME));
 }
 
 // A path beyond the platform's limit is never cut short, entered or deleted:

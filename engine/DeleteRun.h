@@ -49,6 +49,7 @@ private:
     int ConfirmDelete(const std::string& path);
     void LogFailure(const std::string& path, const std::string& reason);
     void WriteLog(const std::string& line);
+    void RefuseNames(const std::string& base, const NameList& names);
     // False, with a failure line, for a path beyond the platform's limit.
     bool CheckPathLength(const std::string& path);
 

@@ -2,14 +2,14 @@
 
 #include "engine/Recycle.h"
 
-int CSystemHost::ListFiles(const std::string& pattern, NameList& names)
+int CSystemHost::ListFiles(const std::string& pattern, NameList& names, NameList& refused)
 {
-    return ::ListFiles(pattern, names);
+    return ::ListFiles(pattern, names, &refused);
 }
 
-int CSystemHost::ListSubfolders(NameList& names, const std::string& folder)
+int CSystemHost::ListSubfolders(NameList& names, const std::string& folder, NameList& refused)
 {
-    return ::ListSubfolders(names, folder);
+    return ::ListSubfolders(names, folder, &refused);
 }
 
 int CSystemHost::FileExists(const std::string& pattern)

@@ -8,8 +8,8 @@ public:
     // The owner of the shell's file operation; may be null.
     explicit CSystemHost(HWND owner) : m_owner(owner) {}
 
-    int ListFiles(const std::string& pattern, NameList& names) override;
-    int ListSubfolders(NameList& names, const std::string& folder) override;
+    int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override;
+    int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) override;
     int FileExists(const std::string& pattern) override;
     bool IsEnterableFolder(const std::string& path) override;
     DWORD RemoveFile(const std::string& path) override;

@@ -1,13 +1,13 @@
 #include "fsutil/ErrorText.h"
 
 #include "win/Format.h"
-#include "win/Window.h"
 
 std::string GetSystemErrorText(DWORD code)
 {
     char* buffer = nullptr;
     const DWORD length =
-        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
+        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                             FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
                          MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
                          reinterpret_cast<char*>(&buffer), 0, nullptr);
     if (!buffer)
@@ -19,8 +19,6 @@ std::string GetSystemErrorText(DWORD code)
 
 void ShowWarning(const std::string& text, HWND owner)
 {
-    if (!owner)
-        owner = win::GetMainWindow();
     ::MessageBeep(MB_ICONEXCLAMATION);
     ::MessageBoxA(owner, text.c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -8,5 +8,5 @@
 std::string GetSystemErrorText(DWORD code);
 
 // A warning box (beep, exclamation icon, the system's caption), owned by the
-// given window, else by the main window.
+// given window.
 void ShowWarning(const std::string& text, HWND owner);

@@ -2,11 +2,8 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "fsutil/Path.h"
 #include "fsutil/Wildcard.h"
-#include "win/Handle.h"
 
 namespace {
 
@@ -18,22 +15,6 @@ bool IsDirectory(const WIN32_FIND_DATAA& entry)
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool IsDotEntry(const char* name)
-{
-    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
-}
-
-// Texts that do not fit the platform's path limit are never looked up: the
-// A functions would refuse or cut them.
-win::FindHandle FindFirst(const std::string& pattern, WIN32_FIND_DATAA& entry)
-{
-    if (pattern.size() > kMaxPathLength)
-        return win::FindHandle();
-    return win::FindHandle(::FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry,
-                                              FindExSearchNameMatch, nullptr,
-                                              FIND_FIRST_EX_LARGE_FETCH));
-}
-
 } // namespace
 
 int FileExists(const std::string& pattern)
@@ -43,35 +24,30 @@ int FileExists(const std::string& pattern)
     return find && !IsDirectory(entry);
 }
 
-int ListFiles(const std::string& pattern, NameList& names)
+int ListFiles(const std::string& pattern, NameList& names, NameList* refused)
 {
     names.clear();
-    WIN32_FIND_DATAA entry{};
-    const win::FindHandle find = FindFirst(pattern, entry);
-    if (!find)
-        return 0;
+    if (refused)
+        refused->clear();
     const std::string namePattern = pattern.substr(GetFolderPart(pattern).size());
-    do {
-        if (!IsDirectory(entry) && MatchesPattern(entry.cFileName, namePattern))
-            names.emplace_back(entry.cFileName);
-    } while (::FindNextFileA(find.Get(), &entry));
+    FindNames(
+        pattern,
+        [&namePattern](const WIN32_FIND_DATAA& entry) {
+            return !IsDirectory(entry) && MatchesPattern(entry.cFileName, namePattern);
+        },
+        names, refused);
     return static_cast<int>(names.size());
 }
 
-int ListSubfolders(NameList& names, const std::string& folder)
+int ListSubfolders(NameList& names, const std::string& folder, NameList* refused)
 {
     std::string search = folder;
     AddBackslash(search);
     search += "*.*";
-    WIN32_FIND_DATAA entry{};
-    const win::FindHandle find = FindFirst(search, entry);
-    if (find) {
-        do {
-            if (IsDirectory(entry) && IsListedFolderAttr(entry.dwFileAttributes) &&
-                !IsDotEntry(entry.cFileName))
-                names.emplace_back(entry.cFileName);
-        } while (::FindNextFileA(find.Get(), &entry));
-    }
+    FindNames(
+        search,
+        [](const WIN32_FIND_DATAA& entry) { return IsDirectory(entry) && IsListedFolderAttr(entry.dwFileAttributes); },
+        names, refused);
     return static_cast<int>(names.size());
 }
 

@@ -61,11 +61,26 @@ std::string GetFolderPart(const std::string& path)
     return path.substr(0, folderEnd);
 }
 
+// The buffer grows until the whole path fits: a cut-off path would point
+// the settings file and the log at another folder.
+std::string GetModulePath()
+{
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return std::string();
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 std::string GetModuleFolder()
 {
-    char buffer[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    std::string folder = GetFolderPart(buffer);
+    std::string folder = GetFolderPart(GetModulePath());
     AddBackslash(folder);
     return folder;
 }

@@ -15,5 +15,7 @@ void RemoveBackslash(std::string& path);
 bool EndsWithBackslash(const std::string& path);
 // Drive and directory of a path: C:\dir\file.txt gives C:\dir\.
 std::string GetFolderPart(const std::string& path);
+// The running executable's full path, of any length; empty on failure.
+std::string GetModulePath();
 // The running executable's folder, ending in a backslash.
 std::string GetModuleFolder();

@@ -2,10 +2,6 @@
 
 namespace win {
 
-namespace {
-HWND g_mainWindow = nullptr;
-}
-
 std::string Window::GetText() const
 {
     const int length = ::GetWindowTextLengthA(m_hwnd);
@@ -13,16 +9,6 @@ std::string Window::GetText() const
     const int got = ::GetWindowTextA(m_hwnd, &text[0], length + 1);
     text.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return text;
-}
-
-HWND GetMainWindow()
-{
-    return g_mainWindow;
-}
-
-void SetMainWindow(HWND hwnd)
-{
-    g_mainWindow = hwnd;
 }
 
 } // namespace win

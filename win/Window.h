@@ -37,8 +37,4 @@ private:
     HWND m_hwnd = nullptr;
 };
 
-// The program's main window, the owner of last resort for message boxes.
-HWND GetMainWindow();
-void SetMainWindow(HWND hwnd);
-
 } // namespace win

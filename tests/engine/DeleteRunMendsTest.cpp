@@ -75,9 +75,9 @@ TEST(DeleteRunMends, LinkIsCheckedAgainWhenTheFolderIsEntered)
     TestFolder s;
     MakeLink(outside.Path(), s / "swapped");
     struct StaleListingHost : ScriptedHost {
-        int ListSubfolders(NameList& names, const std::string& folder) override
+        int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) override
         {
-            CSystemHost::ListSubfolders(names, folder);
+            CSystemHost::ListSubfolders(names, folder, refused);
             if (names.empty() && folder.find("swapped") == std::string::npos)
                 names.push_back("swapped");
             return static_cast<int>(names.size());

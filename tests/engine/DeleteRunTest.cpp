@@ -288,7 +288,7 @@ TEST(DeleteRun, RecycleFailureIsLoggedWithTheShellsReason)
     TestFolder s;
     const std::string name = s / "gone.tmp";
     struct VanishingHost : ScriptedHost {
-        int ListFiles(const std::string&, NameList& names) override
+        int ListFiles(const std::string&, NameList& names, NameList&) override
         {
             names = {"gone.tmp"};
             return 1;
