@@ -23,6 +23,8 @@ private:
     std::string m_path;
 };
 
+// The path for the W functions, past the A functions' length limit.
+std::wstring LongPath(const std::string& path);
 bool PathExists(const std::string& path);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& content);
