@@ -88,6 +88,36 @@ std::wstring LongPath(const std::string& path)
     return L"\\\\?\\" + wide;
 }
 
+bool MakeWide(const std::string& folder, const std::wstring& name)
+{
+    const std::wstring path = LongPath(folder) + L"\\" + name;
+    if (name.back() == L'\\')
+        return ::CreateDirectoryW(path.c_str(), nullptr);
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ::CloseHandle(file);
+    return file != INVALID_HANDLE_VALUE;
+}
+
+bool MakeLink(const std::string& target, const std::string& link)
+{
+    using GetUnixName = char*(CDECL*)(const WCHAR*);
+    const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    std::string command = "/bin/ln -s " + std::string(unixName(LongPath(target).c_str() + 4)) + " " +
+                          unixName(LongPath(link).c_str() + 4);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    // Wine cannot wait for a Linux process: wait for the link instead.
+    for (int i = 0; i < 200 && !PathExists(link); ++i)
+        ::Sleep(10);
+    return PathExists(link);
+}
+
 bool PathExists(const std::string& path)
 {
     return ::GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;

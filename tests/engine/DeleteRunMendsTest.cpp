@@ -7,60 +7,13 @@
 
 #include "ScriptedHost.h"
 #include "TestFolder.h"
-#include "fsutil/ErrorText.h"
-
-namespace {
-
-using Lines = std::vector<std::string>;
-
-std::string Failed(const std::string& path, DWORD error)
-{
-    return "障害:" + path + " -->" + GetSystemErrorText(error);
-}
-
-// Windows programs cannot make links under Wine; the Linux side can.
-void MakeLink(const std::string& target, const std::string& link)
-{
-    using GetUnixName = char*(CDECL*)(const WCHAR*);
-    const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    ASSERT_TRUE(unixName);
-    std::string command = "/bin/ln -s " + std::string(unixName(LongPath(target).c_str() + 4)) + " " +
-                          unixName(LongPath(link).c_str() + 4);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process));
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    for (int i = 0; i < 200 && !PathExists(link); ++i)
-        ::Sleep(10);
-    ASSERT_TRUE(PathExists(link));
-}
-
-// Made through the W functions: past the A functions' limit, or with a name
-// the code page cannot hold (a folder when the name ends in a backslash).
-void MakeWide(const std::string& folder, const std::wstring& name)
-{
-    const std::wstring path = LongPath(folder) + L"\\" + name;
-    if (name.back() == L'\\') {
-        ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
-        return;
-    }
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    ::CloseHandle(file);
-}
-
-} // namespace
 
 TEST(DeleteRunMends, LinkedFoldersAreNeverEntered)
 {
     TestFolder outside;
     const std::string victim = outside.MakeFile("precious.obj");
     TestFolder s;
-    MakeLink(outside.Path(), s / "link");
+    ASSERT_TRUE(MakeLink(outside.Path(), s / "link"));
     RunFixture<> f;
     f.run.m_bRemoveEmpty = 1;
     f.Start(s.Path(), {"*.obj"});
@@ -90,13 +43,13 @@ TEST(DeleteRunMends, NamesHoldingPathSyntaxAreReportedNeverJoined)
     const std::string victim = root.MakeFile("victim.tmp");
     const std::string s = root.MakeFolder("S");
     const std::string plain = root.MakeFile("S\\plain.tmp");
-    MakeWide(s, L"x\u00a5..\u00a5..\u00a5victim.tmp");
-    MakeWide(s, L"d\u00a5..\u00a5..\\");
+    ASSERT_TRUE(MakeWide(s, L"x\u00a5..\u00a5..\u00a5victim.tmp"));
+    ASSERT_TRUE(MakeWide(s, L"d\u00a5..\u00a5..\\"));
     RunFixture<> f;
     f.Start(s, {"*.tmp"});
     EXPECT_TRUE(PathExists(victim));
     EXPECT_FALSE(PathExists(plain));
-    EXPECT_EQ(f.host.logLines, (Lines{Failed(s + "\\d\\..\\..", ERROR_INVALID_NAME),
+    EXPECT_EQ(f.host.Events("log:"), (Lines{Failed(s + "\\d\\..\\..", ERROR_INVALID_NAME),
                                       Failed(s + "\\x\\..\\..\\victim.tmp", ERROR_INVALID_NAME),
                                       "削除:" + plain}));
     EXPECT_EQ(f.run.m_nFailed, 2);
@@ -114,7 +67,7 @@ TEST(DeleteRunMends, PatternNamingAnotherFolderIsRefusedBeforeTheWalk)
         EXPECT_EQ(f.run.m_strRefusedPattern, bad);
         EXPECT_TRUE(PathExists(inside) && PathExists(plain));
         EXPECT_EQ(f.host.pumps, 0) << "nothing is walked";
-        EXPECT_TRUE(f.host.logLines.empty());
+        EXPECT_TRUE(f.host.Events("log:").empty());
     }
 }
 
@@ -127,14 +80,14 @@ TEST(DeleteRunMends, PathsBeyondTheLimitAreReportedNotCut)
     const std::string d = s.MakeFolder(std::string(248 - s.Path().size() - 1, 'd'));
     const std::string e = s.MakeFolder(std::string(256 - s.Path().size() - 1, 'e'));
     s.MakeFile(d.substr(s.Path().size() + 1) + "\\123456.obj");
-    MakeWide(d, L"1234567.obj");
-    MakeWide(d, L"abcdefghijk\\");
-    MakeWide(e, L"x\\");
-    MakeWide(e, L"x\\v.obj");
+    ASSERT_TRUE(MakeWide(d, L"1234567.obj"));
+    ASSERT_TRUE(MakeWide(d, L"abcdefghijk\\"));
+    ASSERT_TRUE(MakeWide(e, L"x\\"));
+    ASSERT_TRUE(MakeWide(e, L"x\\v.obj"));
     RunFixture<> f;
     f.run.m_bRemoveEmpty = 1;
     f.Start(s.Path(), {"*.obj"});
-    EXPECT_EQ(f.host.logLines,
+    EXPECT_EQ(f.host.Events("log:"),
               (Lines{Failed(d + "\\abcdefghijk", ERROR_FILENAME_EXCED_RANGE), "削除:" + d + "\\123456.obj",
                      Failed(d + "\\1234567.obj", ERROR_FILENAME_EXCED_RANGE),
                      Failed(e + "\\*.*", ERROR_FILENAME_EXCED_RANGE),

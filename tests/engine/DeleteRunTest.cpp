@@ -7,22 +7,14 @@
 
 #include "ScriptedHost.h"
 #include "TestFolder.h"
-#include "fsutil/ErrorText.h"
 
 namespace {
-
-using Lines = std::vector<std::string>;
 
 const char kDeleting[] = "ﾌｧｲﾙを削除中です...";
 
 std::string Folder(const std::string& path)
 {
     return "ﾌｫﾙﾀﾞ '" + path + "' を処理中です...";
-}
-
-std::string Failed(const std::string& path, DWORD error)
-{
-    return "障害:" + path + " -->" + GetSystemErrorText(error);
 }
 
 } // namespace
@@ -68,7 +60,7 @@ TEST(DeleteRun, EachPatternListsTheFolderAgain)
         RunFixture<> f;
         f.run.m_bRemoveEmpty = 1;
         f.Start(s.Path() + tail, {"*.tmp ", "*.TMP", "*.obj", "locked.*", "*.res."});
-        EXPECT_EQ(f.host.logLines, (Lines{"削除:" + (s / "a.tmp"), "削除:" + (s / "b.TMP"),
+        EXPECT_EQ(f.host.Events("log:"), (Lines{"削除:" + (s / "a.tmp"), "削除:" + (s / "b.TMP"),
                                           Failed(locked, ERROR_ACCESS_DENIED), Failed(locked, ERROR_ACCESS_DENIED)}));
         EXPECT_EQ(f.run.m_nDeleted, 2);
         EXPECT_EQ(f.run.m_nFailed, 2);
@@ -94,7 +86,7 @@ TEST(DeleteRun, OptionsLimitWhatTheWalkTouches)
     EXPECT_FALSE(PathExists(top));
     EXPECT_TRUE(PathExists(s / "sub\\deep.tmp"));
     EXPECT_TRUE(PathExists(s / "empty"));
-    EXPECT_TRUE(f.host.logLines.empty());
+    EXPECT_TRUE(f.host.Events("log:").empty());
     EXPECT_EQ(f.host.Events("status:"), Lines{kDeleting});
     EXPECT_EQ(f.run.m_nDeleted, 1);
     EXPECT_EQ(f.run.m_nFailed, 1);
@@ -130,7 +122,7 @@ TEST(DeleteRun, ConfirmationOutcomes)
     f.Start(s.Path(), {"*.tmp"});
     // Yes deletes, no keeps and goes on, abort keeps the file and stops.
     const std::string stopped = " -->ユーザーによる削除の中止";
-    EXPECT_EQ(f.host.logLines, (Lines{"削除:" + (s / "a.tmp"), "中止:" + (s / "b.tmp") + stopped,
+    EXPECT_EQ(f.host.Events("log:"), (Lines{"削除:" + (s / "a.tmp"), "中止:" + (s / "b.tmp") + stopped,
                                       "中止:" + (s / "c.tmp") + stopped}));
     EXPECT_EQ(f.host.Events("delete:"), Lines{s / "a.tmp"});
     EXPECT_EQ(f.run.m_nDeleted, 1);
@@ -193,7 +185,7 @@ TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(198));
     EXPECT_EQ(f.host.pausedMs, 200u);
-    EXPECT_EQ(f.host.logLines, (Lines{"削除:" + (s / name), "障害:" + (s / "gone.tmp") + " -->ごみ箱に転送できません．"}));
+    EXPECT_EQ(f.host.Events("log:"), (Lines{"削除:" + (s / name), "障害:" + (s / "gone.tmp") + " -->ごみ箱に転送できません．"}));
     EXPECT_EQ(f.run.m_nFailed, 1);
     // The test run points XDG_DATA_HOME at a trash of its own.
     char dataHome[MAX_PATH] = {};

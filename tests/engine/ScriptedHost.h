@@ -8,6 +8,14 @@
 
 #include "engine/DeleteRun.h"
 #include "engine/SystemHost.h"
+#include "fsutil/ErrorText.h"
+
+using Lines = std::vector<std::string>;
+
+inline std::string Failed(const std::string& path, DWORD error)
+{
+    return "障害:" + path + " -->" + GetSystemErrorText(error);
+}
 
 class ScriptedHost : public CSystemHost {
 public:
@@ -26,9 +34,8 @@ public:
     void SetStatus(const std::string& text) override { events.push_back("status:" + text); }
     DWORD WriteLog(const std::string& line) override
     {
-        if (logError && logLines.size() >= failLogAfter)
+        if (logError && Events("log:").size() >= failLogAfter)
             return logError;
-        logLines.push_back(line);
         events.push_back("log:" + line);
         return 0;
     }
@@ -67,8 +74,7 @@ public:
     }
 
     std::deque<Confirmation> answers;
-    std::vector<std::string> events;
-    std::vector<std::string> logLines;
+    Lines events;
     std::function<void(int)> onPump;
     int pumps = 0;
     DWORD pausedMs = 0;
