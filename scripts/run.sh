@@ -11,6 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 prepare
+# Wine draws the title-bar buttons with Marlett; without it they show letters.
+bash scripts/setup.sh fonts-wine
+install -D -m 644 /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
 
 home=$BUILD_DIR/run
 mkdir -p "$home"

@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-utils
   locales fonts-noto-cjk
   googletest cmake make python3
-  imagemagick fonts-wine
+  imagemagick
   "$@"
 )
 
