@@ -55,7 +55,7 @@ websockify --web /usr/share/novnc "127.0.0.1:$web_port" "127.0.0.1:$vnc_port" \
 served+=($!)
 start_wine
 
-echo "run: Purgox is shown at http://localhost:$web_port/vnc.html?autoconnect=true (Ctrl-C stops)"
+echo "run: Purgox on display $DISPLAY is shown at http://localhost:$web_port/vnc.html?autoconnect=true (Ctrl-C stops)"
 cd "$home"
 "$WINE64" Purgox.exe </dev/null &
 wait $!
