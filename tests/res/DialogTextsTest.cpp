@@ -15,18 +15,10 @@
 namespace {
 
 const char kDpiVariable[] = "PURGOX_TEST_DPI";
-const char kDesktopKey[] = "Control Panel\\Desktop";
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM)
 {
     return msg == WM_INITDIALOG;
-}
-
-std::string Text(HWND window)
-{
-    char text[512] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 // The room a control gives its own text, and how DrawText lays the text out
@@ -70,15 +62,16 @@ std::vector<std::string> CutTexts(int templateId)
     const HWND dialog =
         ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), nullptr, PlainDialogProc, 0);
     for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
-        const std::string text = Text(control);
+        char text[512] = {};
+        ::GetWindowTextA(control, text, sizeof text);
         HDC dc = ::GetDC(control);
         const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
         RECT room;
         UINT format = 0;
         const bool shown = TextRoom(control, dc, room, format);
         RECT needed = {room.left, room.top, room.right, room.top};
-        ::DrawTextA(dc, text.c_str(), -1, &needed, format);
-        if (shown && !text.empty() && (needed.right > room.right || needed.bottom > room.bottom))
+        ::DrawTextA(dc, text, -1, &needed, format);
+        if (shown && *text && (needed.right > room.right || needed.bottom > room.bottom))
             cut.push_back(std::to_string(templateId) + "/" + std::to_string(::GetDlgCtrlID(control)) + ": " + text);
         ::SelectObject(dc, oldFont);
         ::ReleaseDC(control, dc);
@@ -87,29 +80,14 @@ std::vector<std::string> CutTexts(int templateId)
     return cut;
 }
 
-// Sets the display's DPI for the processes started while it lives.
-class DpiSetting {
-public:
-    explicit DpiSetting(DWORD dpi)
-    {
-        DWORD size = sizeof m_old;
-        m_had = ::RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", RRF_RT_REG_DWORD, nullptr, &m_old,
-                               &size) == ERROR_SUCCESS;
-        ::RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi);
-    }
-    ~DpiSetting()
-    {
-        if (m_had)
-            ::RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD, &m_old, sizeof m_old);
-        else
-            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
-    }
-    DpiSetting(const DpiSetting&) = delete;
-    DpiSetting& operator=(const DpiSetting&) = delete;
+void SetDpi(DWORD dpi)
+{
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
 
-private:
-    DWORD m_old = 0;
-    bool m_had = false;
+// Back to the tests' DPI, also when an assertion ends the test early.
+struct DpiReset {
+    ~DpiReset() { SetDpi(96); }
 };
 
 } // namespace
@@ -131,7 +109,8 @@ TEST(DialogTexts, FitTheirControlsAt144Dpi)
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string command = std::string("\"") + self + "\" --gtest_filter=DialogTexts.FitTheirControlsAtThisDpi";
     ::SetEnvironmentVariableA(kDpiVariable, "144");
-    const DpiSetting dpi(144);
+    const DpiReset reset;
+    SetDpi(144);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
