@@ -8,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-#include "TestDrives.h"
 #include "TestFolder.h"
 #include "TreeDialog.h"
 
