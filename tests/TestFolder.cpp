@@ -118,6 +118,26 @@ bool MakeLink(const std::string& target, const std::string& link)
     return PathExists(link);
 }
 
+unsigned long RunTestProgram(const std::string& filter, std::wstring exe)
+{
+    if (exe.empty()) {
+        exe.resize(1024);
+        exe.resize(::GetModuleFileNameW(nullptr, &exe[0], static_cast<DWORD>(exe.size())));
+    }
+    std::wstring command = L"\"" + exe + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ::GetLastError();
+    ::WaitForSingleObject(process.hProcess, 120000);
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return code;
+}
+
 bool PathExists(const std::string& path)
 {
     return ::GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;

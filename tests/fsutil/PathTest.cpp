@@ -77,8 +77,6 @@ TEST(PathTexts, ModuleFolderIsTheWholeFolderOfTheExecutable)
 
 TEST(PathTexts, ModuleFolderOfAnExecutableBeyondThePathLimit)
 {
-    if (GetModulePath().size() > MAX_PATH)
-        GTEST_SKIP() << "this is the copy";
     TestFolder dir;
     std::string name;
     for (int i = 0; i < 130; ++i)
@@ -88,16 +86,5 @@ TEST(PathTexts, ModuleFolderOfAnExecutableBeyondThePathLimit)
     wchar_t self[1024] = {};
     ::GetModuleFileNameW(nullptr, self, 1024);
     ASSERT_TRUE(::CopyFileW(self, copy.c_str(), FALSE));
-    std::wstring command = L"x --gtest_filter=PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(copy.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process));
-    ::WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(RunTestProgram("PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable", copy), 0u);
 }
