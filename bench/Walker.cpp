@@ -29,6 +29,8 @@ void PumpMessage()
     }
 }
 
+// The same listing request as the program's, so that only what the program
+// does besides the walk shows up as the difference.
 std::vector<std::string> List(const std::string& pattern, bool folders)
 {
     std::vector<std::string> names;
