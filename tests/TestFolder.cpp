@@ -98,13 +98,20 @@ bool MakeWide(const std::string& folder, const std::wstring& name)
     return file != INVALID_HANDLE_VALUE;
 }
 
-bool MakeLink(const std::string& target, const std::string& link)
+std::string UnixPath(const std::string& path)
 {
     using GetUnixName = char*(CDECL*)(const WCHAR*);
     const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
         ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    std::string command = "/bin/ln -s " + std::string(unixName(LongPath(target).c_str() + 4)) + " " +
-                          unixName(LongPath(link).c_str() + 4);
+    char* name = unixName(LongPath(path).c_str() + 4);
+    const std::string result = name ? name : "";
+    ::HeapFree(::GetProcessHeap(), 0, name);
+    return result;
+}
+
+bool MakeLink(const std::string& target, const std::string& link)
+{
+    std::string command = "/bin/ln -s " + UnixPath(target) + " " + UnixPath(link);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

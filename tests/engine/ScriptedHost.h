@@ -39,6 +39,11 @@ public:
         events.push_back("log:" + line);
         return 0;
     }
+    int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override
+    {
+        events.push_back("list:" + pattern);
+        return CSystemHost::ListFiles(pattern, names, refused);
+    }
     DWORD RemoveFile(const std::string& path) override
     {
         events.push_back("delete:" + path);
