@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "browse/MediaSerials.h"
+#include "browse/PendingRefreshes.h"
 #include "win/Dialog.h"
 #include "win/Event.h"
 #include "win/Handle.h"
@@ -80,9 +82,10 @@ private:
     std::string m_strTitle;
     win::Event m_evStop{true};
     win::ImageList m_imlDrives;
-    DWORD m_dwVolSerial[kDrives];
+    MediaSerials m_media;
     win::Handle m_hWatchThreads[kDrives];
     int m_nWatchThreads = 0;
+    PendingRefreshes m_pending;
 
     // Paths of items collapsed since the last look at them (OnCollapsed).
     std::vector<std::string> m_arrCollapsed;

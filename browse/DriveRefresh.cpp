@@ -6,6 +6,7 @@
 #include "browse/DirSelectDlg.h"
 #include "browse/DriveWatcher.h"
 #include "browse/Folders.h"
+#include "browse/TreeNames.h"
 #include "win/Thread.h"
 
 void CDirSelectDlg::StartWatcher(const std::string& root)
@@ -13,7 +14,7 @@ void CDirSelectDlg::StartWatcher(const std::string& root)
     const int nDrive = DriveIndex(root);
     if (m_nWatchThreads >= kDrives || nDrive < 0)
         return;
-    auto param = std::make_unique<WatchParam>(WatchParam{nDrive, m_evStop.Get(), Handle()});
+    auto param = std::make_unique<WatchParam>(WatchParam{nDrive, m_evStop.Get(), Handle(), &m_pending});
     win::Handle thread = win::StartThread(WatchDriveThread, param.get(), THREAD_PRIORITY_IDLE);
     if (!thread)
         return;
@@ -31,6 +32,7 @@ void CDirSelectDlg::OnDriveChanged(int nDrive)
 {
     if (nDrive < 0 || nDrive >= kDrives)
         return;
+    m_pending.Take(nDrive);
     const std::string root = DriveRoot(nDrive);
     const HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), root);
     if (!item)
