@@ -48,6 +48,10 @@ INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnDirSelmCommand(wParam, lParam));
         return TRUE;
     }
+    if (message == WM_TIMER && wParam >= kRefreshTimer && wParam < kRefreshTimer + kDrives) {
+        OnRefreshTimer(wParam);
+        return TRUE;
+    }
     if (message == kCollapsedMessage) {
         OnCollapsed();
         return TRUE;

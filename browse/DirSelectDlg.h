@@ -34,6 +34,8 @@ protected:
 
 private:
     static constexpr int kDrives = 26;
+    // Timer ids of refreshes put off behind input, one per drive.
+    static constexpr UINT_PTR kRefreshTimer = 100;
 
     // Dialog and notifications (DirSelectDlg.cpp)
     void InsertDrives();
@@ -69,6 +71,7 @@ private:
     // Drive watchers and the refresh (DriveRefresh.cpp)
     void StartWatcher(const std::string& root);
     LRESULT OnDirSelmCommand(WPARAM wParam, LPARAM lParam);
+    void OnRefreshTimer(UINT_PTR id);
     void OnDriveChanged(int nDrive);
     void RefreshItem(HTREEITEM item);
     // Both work in the item's folder, the current directory; names compare

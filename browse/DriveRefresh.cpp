@@ -24,8 +24,22 @@ void CDirSelectDlg::StartWatcher(const std::string& root)
 
 LRESULT CDirSelectDlg::OnDirSelmCommand(WPARAM wParam, LPARAM /*lParam*/)
 {
-    OnDriveChanged(static_cast<int>(wParam));
+    const int nDrive = static_cast<int>(wParam);
+    // Posted messages come before the user's input, so while folders keep
+    // changing a refresh could always be waiting. A click or key that waits
+    // goes first: the refresh moves to a timer, which comes after input, and
+    // keeps its drive marked as pending, so no other refresh is posted.
+    if (nDrive >= 0 && nDrive < kDrives && HIWORD(::GetQueueStatus(QS_INPUT)) != 0)
+        ::SetTimer(Handle(), kRefreshTimer + nDrive, 0, nullptr);
+    else
+        OnDriveChanged(nDrive);
     return 0;
+}
+
+void CDirSelectDlg::OnRefreshTimer(UINT_PTR id)
+{
+    ::KillTimer(Handle(), id);
+    OnDriveChanged(static_cast<int>(id - kRefreshTimer));
 }
 
 void CDirSelectDlg::OnDriveChanged(int nDrive)

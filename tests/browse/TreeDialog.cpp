@@ -1,5 +1,6 @@
 #include "TreeDialog.h"
 
+#include "TestDrives.h"
 #include "browse/TreeNames.h"
 #include "win/TreeView.h"
 
@@ -70,4 +71,16 @@ INT_PTR TreeDialog::Close(int button)
 {
     ui::Command(m_hwnd, button);
     return m_thread.Join() ? m_thread.Result() : -1;
+}
+
+bool WaitForWatcher(const TreeDialog& dlg)
+{
+    const std::string probe = kFixedRoot + std::to_string(::GetCurrentProcessId());
+    bool seen = false;
+    for (int attempt = 0; attempt < 20 && !seen; ++attempt) {
+        ::CreateDirectoryA(probe.c_str(), nullptr);
+        seen = ui::WaitUntil([&] { return dlg.Find(probe) != nullptr; }, 250);
+        ::RemoveDirectoryA(probe.c_str());
+    }
+    return seen;
 }

@@ -22,26 +22,12 @@ std::string CurrentDirectory()
     return path;
 }
 
-// Waits until the watcher of P:, which starts on a thread of its own, shows
-// a folder made at the root.
-bool Watching(const TreeDialog& dlg)
-{
-    const std::string probe = kFixedRoot + std::to_string(::GetCurrentProcessId());
-    bool seen = false;
-    for (int attempt = 0; attempt < 20 && !seen; ++attempt) {
-        ::CreateDirectoryA(probe.c_str(), nullptr);
-        seen = ui::WaitUntil([&] { return dlg.Find(probe) != nullptr; }, 250);
-        ::RemoveDirectoryA(probe.c_str());
-    }
-    return seen;
-}
-
 // The dialog open at P: (expanded, as it holds a folder), showing a fresh
 // area expanded.
 struct WatchedArea {
     DriveArea before{kFixedRoot};
     TreeDialog dlg{kFixedRoot};
-    bool watching = Watching(dlg);
+    bool watching = WaitForWatcher(dlg);
     DriveArea area{kFixedRoot};
     explicit WatchedArea(const Texts& folders)
     {
