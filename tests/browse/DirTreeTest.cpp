@@ -69,14 +69,17 @@ TEST(DirTree, ReadsFoldersWhenExpandedAndDropsWhatHasGone)
     for (const char* folder : {"Box\\Sub", "Gone\\Sub", "Left\\Sub", "Zone", "Stay", ".hidden", "System"})
         area.MakeFolder(folder);
     ::SetFileAttributesA((area / "System").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
-    // Listed as "x\..\Stay" by the A functions: never shown, never joined.
-    const std::wstring wide(area.Path().begin(), area.Path().end());
-    ::CreateDirectoryW((wide + L"\\x\u00A5..\u00A5Stay").c_str(), nullptr);
+    WriteBytes(area / "file.txt", "x");
+    // Listed as "x\..\Stay" by the A functions: never shown, never joined,
+    // nor does it give its folder a button.
+    area.MakeWideFolder(L"x\u00A5..\u00A5Stay");
+    area.MakeWideFolder(L"Stay\\x\u00A5..");
     TreeDialog dlg(area.Path());
     const HTREEITEM folder = dlg.Find(area.Path());
     Texts shown = dlg.Children(folder);
     std::sort(shown.begin(), shown.end());
     ASSERT_EQ(shown, (Texts{".hidden", "Box", "Gone", "Left", "Stay", "System", "Zone"}));
+    EXPECT_FALSE(dlg.HasButton(dlg.Find(area / "Stay")));
 
     ::RemoveDirectoryA((area / "Box\\Sub").c_str());
     WriteBytes(area / "Box\\only.txt", "x");

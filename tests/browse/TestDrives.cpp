@@ -71,7 +71,15 @@ DriveArea::DriveArea(const std::string& root)
 
 DriveArea::~DriveArea()
 {
+    for (auto wide = m_wide.rbegin(); wide != m_wide.rend(); ++wide)
+        ::RemoveDirectoryW(wide->c_str());
     RemoveTree(m_path);
+}
+
+void DriveArea::MakeWideFolder(const std::wstring& relative)
+{
+    m_wide.push_back(std::wstring(m_path.begin(), m_path.end()) + L"\\" + relative);
+    ::CreateDirectoryW(m_wide.back().c_str(), nullptr);
 }
 
 std::string DriveArea::MakeFolder(const std::string& relative) const

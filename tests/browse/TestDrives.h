@@ -3,6 +3,7 @@
 // watched, R: removable, S: CD-ROM, each a folder of the build that these
 // helpers change and always put back.
 #include <string>
+#include <vector>
 
 extern const char kFixedRoot[];
 extern const char kRemovableRoot[];
@@ -22,9 +23,13 @@ public:
     std::string operator/(const std::string& relative) const { return m_path + "\\" + relative; }
     // Makes the folder and those above it; answers its path.
     std::string MakeFolder(const std::string& relative) const;
+    // Makes a folder whose name the A functions cannot list as it is (they
+    // get its best-fit form), so it is also removed by name.
+    void MakeWideFolder(const std::wstring& relative);
 
 private:
     std::string m_path;
+    std::vector<std::wstring> m_wide;
 };
 
 // Puts another medium, with another volume serial, into the removable drive

@@ -2,7 +2,6 @@
 
 #include "TestDrives.h"
 #include "browse/TreeNames.h"
-#include "win/TreeView.h"
 
 TreeDialog::TreeDialog(const std::string& initPath, int selectInit, const std::string& title)
     : m_dialog(std::make_unique<CDirSelectDlg>(title, initPath, selectInit, nullptr)),
@@ -35,11 +34,6 @@ Texts TreeDialog::Children(HTREEITEM item) const
     for (HTREEITEM child = tree.GetChild(item); child; child = tree.GetNextSibling(child))
         texts.push_back(tree.GetItemText(child));
     return texts;
-}
-
-bool TreeDialog::IsExpanded(HTREEITEM item) const
-{
-    return win::TreeView(m_tree).IsExpanded(item);
 }
 
 int TreeDialog::Pictures(HTREEITEM item) const

@@ -11,6 +11,7 @@
 #include "DialogDriver.h"
 #include "browse/DirSelectDlg.h"
 #include "res/resource.h"
+#include "win/TreeView.h"
 
 using Texts = std::vector<std::string>;
 
@@ -26,7 +27,7 @@ public:
     HTREEITEM Find(const std::string& path) const;
     // The texts of the item's children; of the drive roots for no item.
     Texts Children(HTREEITEM item) const;
-    bool IsExpanded(HTREEITEM item) const;
+    bool IsExpanded(HTREEITEM item) const { return win::TreeView(m_tree).IsExpanded(item); }
     // An item shows an expand button while it has children (read folders or
     // the empty placeholder).
     bool HasButton(HTREEITEM item) const { return TreeView_GetChild(m_tree, item) != nullptr; }

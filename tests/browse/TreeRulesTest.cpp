@@ -1,12 +1,9 @@
 // What the folder tree decides without a tree control: paths from item
-// texts, the sibling search, the medium check, merged refreshes, and which
-// folders on disk it shows.
+// texts, the sibling search, the medium check and merged refreshes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <vector>
 
-#include "TestFolder.h"
-#include "browse/Folders.h"
 #include "browse/MediaSerials.h"
 #include "browse/PendingRefreshes.h"
 #include "browse/TreeNames.h"
@@ -15,7 +12,7 @@ TEST(TreeRules, ComposesItemPaths)
 {
     // "ソ" ends in the byte 0x5C, which is no backslash.
     const struct {
-        NameList texts;
+        std::vector<std::string> texts;
         const char* path;
         const char* selected;
     } cases[] = {
@@ -90,34 +87,4 @@ TEST(TreeRules, KeepsOneRefreshPendingPerDrive)
     pending.Take(15);
     EXPECT_TRUE(pending.Mark(15));
     EXPECT_FALSE(pending.Mark(16));
-}
-
-TEST(TreeRules, ShowsEveryFolderButDotsAndNamesHoldingPathSyntax)
-{
-    TestFolder folder;
-    folder.MakeFolder("Shown\\Inner");
-    folder.MakeFolder(".hidden");
-    const std::string system = folder.MakeFolder("System");
-    ::SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
-    folder.MakeFile("file.txt");
-    folder.MakeFile("Files\\only.txt");
-    // "¥" has no Shift-JIS form: the A functions list it as a backslash.
-    const std::wstring wide(folder.Path().begin(), folder.Path().end());
-    ::CreateDirectoryW((wide + L"\\Unsafe").c_str(), nullptr);
-    ::CreateDirectoryW((wide + L"\\Unsafe\\x\u00A5..\u00A5Shown").c_str(), nullptr);
-
-    NameList names;
-    ASSERT_TRUE(ListFolderNames(folder.Path() + "\\", names));
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (NameList{".hidden", "Files", "Shown", "System", "Unsafe"}));
-    EXPECT_FALSE(ListFolderNames(folder / "Missing", names));
-
-    for (const auto& [path, subfolders] : {std::pair<std::string, bool>{folder.Path(), true}, {folder / "Shown", true},
-                                           {folder / "Files", false}, {folder / "Unsafe", false},
-                                           {folder / "Missing", false}})
-        EXPECT_EQ(HasSubfolders(path), subfolders) << path;
-    for (const auto& [path, exists] : {std::pair<std::string, bool>{folder / "Shown", true}, {folder / "file.txt", false},
-                                       {folder / "Missing", false}, {"Q:\\", true}})
-        EXPECT_EQ(IsFolderPath(path), exists) << path;
-    EXPECT_EQ(GetVolumeSerial("Q:\\"), kNoSerial);
 }
