@@ -11,3 +11,5 @@ work=$BUILD_DIR/bench-data
 mkdir -p "$work"
 "$WINE64" "$BUILD_DIR/bench/purgox_bench.exe" "$(winpath "$work")" "$@" </dev/null
 "$WINE64" "$BUILD_DIR/bench/tree_bench.exe" </dev/null
+# The folder tree's clicks and close while another process churns folders.
+"$WINE64" "$BUILD_DIR/bench/tree_bench.exe" churn </dev/null
