@@ -72,8 +72,8 @@ TEST(DirTree, ReadsFoldersWhenExpandedAndDropsWhatHasGone)
     WriteBytes(area / "file.txt", "x");
     // Listed as "x\..\Stay" by the A functions: never shown, never joined,
     // nor does it give its folder a button.
-    area.MakeWideFolder(L"x\u00A5..\u00A5Stay");
-    area.MakeWideFolder(L"Stay\\x\u00A5..");
+    MakeWide(area.Path(), L"x\u00A5..\u00A5Stay\\");
+    MakeWide(area / "Stay", L"x\u00A5..\\");
     TreeDialog dlg(area.Path());
     const HTREEITEM folder = dlg.Find(area.Path());
     Texts shown = dlg.Children(folder);

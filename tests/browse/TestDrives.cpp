@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TestFolder.h"
+#include "TreeDialog.h"
 #include "win/Handle.h"
 
 const char kFixedRoot[] = "P:\\";
@@ -71,15 +72,7 @@ DriveArea::DriveArea(const std::string& root)
 
 DriveArea::~DriveArea()
 {
-    for (auto wide = m_wide.rbegin(); wide != m_wide.rend(); ++wide)
-        ::RemoveDirectoryW(wide->c_str());
     RemoveTree(m_path);
-}
-
-void DriveArea::MakeWideFolder(const std::wstring& relative)
-{
-    m_wide.push_back(std::wstring(m_path.begin(), m_path.end()) + L"\\" + relative);
-    ::CreateDirectoryW(m_wide.back().c_str(), nullptr);
 }
 
 std::string DriveArea::MakeFolder(const std::string& relative) const
@@ -103,4 +96,16 @@ SwappedMedium::~SwappedMedium()
 {
     MountDrive(m_letter, MediumFolder(m_letter, ""));
     RemoveTree(MediumFolder(m_letter, "-other"));
+}
+
+bool WaitForWatcher(const TreeDialog& dlg)
+{
+    const std::string probe = kFixedRoot + std::to_string(::GetCurrentProcessId());
+    bool seen = false;
+    for (int attempt = 0; attempt < 20 && !seen; ++attempt) {
+        ::CreateDirectoryA(probe.c_str(), nullptr);
+        seen = ui::WaitUntil([&] { return dlg.Find(probe) != nullptr; }, 250);
+        ::RemoveDirectoryA(probe.c_str());
+    }
+    return seen;
 }

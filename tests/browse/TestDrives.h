@@ -3,7 +3,8 @@
 // watched, R: removable, S: CD-ROM, each a folder of the build that these
 // helpers change and always put back.
 #include <string>
-#include <vector>
+
+class TreeDialog;
 
 extern const char kFixedRoot[];
 extern const char kRemovableRoot[];
@@ -23,13 +24,9 @@ public:
     std::string operator/(const std::string& relative) const { return m_path + "\\" + relative; }
     // Makes the folder and those above it; answers its path.
     std::string MakeFolder(const std::string& relative) const;
-    // Makes a folder whose name the A functions cannot list as it is (they
-    // get its best-fit form), so it is also removed by name.
-    void MakeWideFolder(const std::wstring& relative);
 
 private:
     std::string m_path;
-    std::vector<std::wstring> m_wide;
 };
 
 // Puts another medium, with another volume serial, into the removable drive
@@ -46,3 +43,7 @@ public:
 private:
     char m_letter;
 };
+
+// Waits until the watcher of P:, which arms on a thread of its own, shows a
+// folder made at the root; P: must be expanded.
+bool WaitForWatcher(const TreeDialog& dlg);

@@ -1,6 +1,5 @@
 #include "TreeDialog.h"
 
-#include "TestDrives.h"
 #include "browse/TreeNames.h"
 
 TreeDialog::TreeDialog(const std::string& initPath, int selectInit, const std::string& title)
@@ -65,16 +64,4 @@ INT_PTR TreeDialog::Close(int button)
 {
     ui::Command(m_hwnd, button);
     return m_thread.Join() ? m_thread.Result() : -1;
-}
-
-bool WaitForWatcher(const TreeDialog& dlg)
-{
-    const std::string probe = kFixedRoot + std::to_string(::GetCurrentProcessId());
-    bool seen = false;
-    for (int attempt = 0; attempt < 20 && !seen; ++attempt) {
-        ::CreateDirectoryA(probe.c_str(), nullptr);
-        seen = ui::WaitUntil([&] { return dlg.Find(probe) != nullptr; }, 250);
-        ::RemoveDirectoryA(probe.c_str());
-    }
-    return seen;
 }

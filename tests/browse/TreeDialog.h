@@ -50,7 +50,3 @@ private:
     HWND m_hwnd;
     HWND m_tree;
 };
-
-// Waits until the watcher of P:, which arms on a thread of its own, shows a
-// folder made at the root; P: must be expanded.
-bool WaitForWatcher(const TreeDialog& dlg);
