@@ -11,5 +11,8 @@ int main()
         ::RemoveDirectoryA("Churn");
         ::Sleep(0);
     }
+    // A folder that is a process's current one cannot be removed, and the
+    // caller removes this one as soon as it sees this process end.
+    ::SetCurrentDirectoryA("C:\\");
     return made;
 }
