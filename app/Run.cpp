@@ -51,6 +51,7 @@ void CPurgoxDlg::RunOnce()
     }
     if (patterns > 0)
         m_run->StartDelete();
+    m_host->ShowStatus();
     const DWORD logError = m_run->m_bNoLog ? 0 : CloseLog();
     m_run->m_bRunning = 0;
     UpdateRunState();

@@ -1,0 +1,45 @@
+#include "BenchProcess.h"
+
+#include "win/Handle.h"
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return now;
+}
+
+double SecondsSince(const LARGE_INTEGER& start)
+{
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    return double(Now().QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+double TimeProcess(std::string commandLine, std::string& output)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readPipe, writePipe;
+    ::CreatePipe(&readPipe, &writePipe, &inherit, 0);
+    ::SetHandleInformation(readPipe, HANDLE_FLAG_INHERIT, 0);
+    win::Handle reader(readPipe), writer(writePipe);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writer.Get();
+    startup.hStdError = writer.Get();
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process{};
+    const LARGE_INTEGER start = Now();
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                          &startup, &process))
+        return -1;
+    win::Handle thread(process.hThread), child(process.hProcess);
+    writer.Reset();
+    char buffer[4096];
+    DWORD got;
+    while (::ReadFile(reader.Get(), buffer, sizeof buffer, &got, nullptr) && got)
+        output.append(buffer, got);
+    ::WaitForSingleObject(child.Get(), INFINITE);
+    return SecondsSince(start);
+}

@@ -1,0 +1,114 @@
+#include "BenchTree.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "win/Handle.h"
+
+const std::vector<std::string> kBuildPatterns = {"*.bsc", "*.idb", "*.obj", "*.pdb", "*.exp", "*.pch",
+                                                 "*.res", "*.sbr", "*.aps", "*.ncb", "*.ilk"};
+const char kBuildEntry[] = "*.bsc/*.idb/*.obj/*.pdb/*.exp/*.pch/*.res/*.sbr/*.aps/*.ncb/*.ilk";
+
+namespace {
+
+const std::vector<std::string> kKeptExtensions = {".cpp", ".h",   ".txt", ".c",   ".rc", ".ico",
+                                                  ".bmp", ".def", ".mak", ".ini", ".rs"};
+constexpr int kFilesPerFolder = 20;
+constexpr int kMaxDepth = 8;
+
+void MakeFile(const std::string& path)
+{
+    win::Handle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
+std::string UnixPath(const std::string& path)
+{
+    std::string unix = path.substr(2);
+    for (char& c : unix) {
+        if (c == '\\')
+            c = '/';
+    }
+    return "'" + unix + "'";
+}
+
+bool Exists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Wine starts a Linux program but cannot wait for it: the command leaves a
+// mark beside the folder when it is done.
+void RunUnix(const std::string& command, const std::string& folder)
+{
+    const std::string mark = folder + ".done";
+    ::DeleteFileA(mark.c_str());
+    std::string commandLine = "Z:\\bin\\sh -c \"" + command + "; touch " + UnixPath(mark) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        return;
+    win::Handle thread(process.hThread), child(process.hProcess);
+    for (int wait = 0; wait < 60000 && !Exists(mark); ++wait)
+        ::Sleep(10);
+    ::DeleteFileA(mark.c_str());
+}
+
+} // namespace
+
+// The same seed every time, so every tree of one size is the same tree.
+void MakeTree(const std::string& root, int folders)
+{
+    ::CreateDirectoryA(root.c_str(), nullptr);
+    std::vector<std::pair<std::string, int>> made = {{root, 0}};
+    unsigned seed = 12345;
+    for (int i = 1; i < folders; ++i) {
+        seed = seed * 1103515245 + 12345;
+        const auto& parent = made[(seed >> 8) % made.size()];
+        if (parent.second >= kMaxDepth) {
+            --i;
+            continue;
+        }
+        const std::string path = parent.first + "\\dir" + std::to_string(i);
+        ::CreateDirectoryA(path.c_str(), nullptr);
+        made.emplace_back(path, parent.second + 1);
+    }
+    for (const auto& folder : made) {
+        for (int f = 0; f < kFilesPerFolder; ++f) {
+            const size_t kind = static_cast<size_t>(f / 2) % kBuildPatterns.size();
+            const std::string ext = f % 2 ? kKeptExtensions[kind] : kBuildPatterns[kind].substr(1);
+            MakeFile(folder.first + "\\file" + std::to_string(f) + ext);
+        }
+    }
+}
+
+int CountFiles(const std::string& folder)
+{
+    int count = 0;
+    WIN32_FIND_DATAA entry;
+    win::FindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (!find)
+        return 0;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            count += CountFiles(folder + "\\" + name);
+        else
+            ++count;
+    } while (::FindNextFileA(find.Get(), &entry));
+    return count;
+}
+
+void CopyTree(const std::string& from, const std::string& to)
+{
+    RunUnix("rm -rf " + UnixPath(to) + " && cp -a " + UnixPath(from) + " " + UnixPath(to), to);
+}
+
+void RemoveTree(const std::string& folder)
+{
+    RunUnix("rm -rf " + UnixPath(folder), folder);
+}
