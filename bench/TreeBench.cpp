@@ -1,17 +1,22 @@
 // Times the folder tree on the fixed test drive P: (make bench): opening at
-// a folder five levels deep, expanding a folder of 5,000 subfolders, and one
-// refresh while 200 folders are expanded.
+// a folder five levels deep, expanding a folder of 5,000 subfolders, one
+// refresh while 200 folders are expanded; and, as a step of its own, clicks
+// and the close while another process keeps creating and deleting folders
+// below an open item.
 #include <windows.h>
 #include <commctrl.h>
 #include <mbctype.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DialogDriver.h"
 #include "TestDrives.h"
+#include "TestFolder.h"
 #include "TreeDialog.h"
 #include "browse/DriveWatcher.h"
 
@@ -94,11 +99,101 @@ void RefreshTwoHundredExpanded()
     dlg.Close(IDCANCEL);
 }
 
+// The click's point on the screen: the middle of the item's expand button.
+POINT ButtonPoint(HWND tree, HTREEITEM item)
+{
+    RECT rect{};
+    TreeView_GetItemRect(tree, item, &rect, TRUE);
+    TVHITTESTINFO hit{};
+    hit.pt.y = (rect.top + rect.bottom) / 2;
+    for (hit.pt.x = 0; hit.pt.x < rect.left; ++hit.pt.x) {
+        TreeView_HitTest(tree, &hit);
+        if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON))
+            break;
+    }
+    ::ClientToScreen(tree, &hit.pt);
+    return hit.pt;
+}
+
+// A click as the mouse makes it: through the system's input queue.
+void HardwareClick(POINT point)
+{
+    ::SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+// Milliseconds from a click on the item's button until the item has
+// changed its expanded state, a few rounds; prints the median and the worst.
+void TimeClicks(const char* kind, const TreeDialog& dlg, HTREEITEM item, const std::function<void()>& click)
+{
+    std::vector<double> times;
+    for (int round = 0; round < 20; ++round) {
+        const bool expanded = dlg.IsExpanded(item);
+        times.push_back(Milliseconds([&] {
+            click();
+            ui::WaitUntil([&] { return dlg.IsExpanded(item) != expanded; }, 10000);
+        }));
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%s click handled after (20 clicks): median %.0f ms, worst %.0f ms\n", kind, times[times.size() / 2],
+                times.back());
+}
+
+void ClicksUnderChurn()
+{
+    DriveArea before(kFixedRoot);
+    TreeDialog dlg(kFixedRoot);
+    if (!WaitForWatcher(dlg))
+        return;
+    DriveArea area(kFixedRoot);
+    // Sorted before the churn's folder, so that its row stays put.
+    area.MakeFolder("Above\\Inner");
+    ui::WaitUntil([&] { return dlg.Find(area.Path()) != nullptr; });
+    dlg.ClickButton(dlg.Find(area.Path()));
+    const HWND tree = ::GetDlgItem(dlg.Handle(), IDC_DIR_TREE);
+    const HTREEITEM target = dlg.Find(area / "Above");
+    ::SetForegroundWindow(dlg.Handle());
+    const POINT button = ButtonPoint(tree, target);
+    POINT client = button;
+    ::ScreenToClient(tree, &client);
+
+    char module[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, sizeof module);
+    std::string churnProgram = module;
+    churnProgram.erase(churnProgram.rfind('\\', churnProgram.rfind('\\') - 1));
+    ui::ChildProcess churn;
+    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.Path());
+    const ULONGLONG churnStart = ::GetTickCount64();
+    ::Sleep(500);
+    // Found before the churn: each look at the tree waits for the refresh
+    // in progress.
+    TimeClicks("mouse", dlg, target, [&] { HardwareClick(button); });
+    TimeClicks("posted", dlg, target, [&] {
+        ::PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+        ::PostMessageA(tree, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    });
+    const double closing = Milliseconds([&] { dlg.Close(IDCANCEL); });
+    WriteBytes(area / "stop", "");
+    churn.WaitForExit();
+    const double seconds = static_cast<double>(::GetTickCount64() - churnStart) / 1000.0;
+    std::printf("Cancel closed the tree after %.0f ms; the churn made %lu folders in %.1f s (%.0f a second)\n",
+                closing, churn.ExitCode(), seconds, churn.ExitCode() / seconds);
+}
+
 } // namespace
 
-int main()
+// With "churn", only the clicks and the close under churn.
+int main(int argc, char** argv)
 {
     _setmbcp(_MB_CP_ANSI);
+    if (argc > 1 && std::string(argv[1]) == "churn") {
+        ClicksUnderChurn();
+        return 0;
+    }
     OpenFiveDeep();
     ExpandFiveThousand();
     RefreshTwoHundredExpanded();

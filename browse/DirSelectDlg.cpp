@@ -4,6 +4,7 @@
 
 #include "browse/DriveWatcher.h"
 #include "browse/Folders.h"
+#include "browse/TreeNames.h"
 #include "browse/TreePictures.h"
 #include "res/resource.h"
 
@@ -39,14 +40,16 @@ CDirSelectDlg::CDirSelectDlg(const std::string& strTitle, const std::string& str
     : win::Dialog(IDD_DIR_SELECT, parent), m_strInitPath(strInitPath), m_nSelectInit(nSelectInit),
       m_strTitle(strTitle)
 {
-    for (DWORD& serial : m_dwVolSerial)
-        serial = kNoSerial;
 }
 
 INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DIRSELM_COMMAND) {
         ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnDirSelmCommand(wParam, lParam));
+        return TRUE;
+    }
+    if (message == WM_TIMER && wParam >= kRefreshTimer && wParam < kRefreshTimer + kDrives) {
+        OnRefreshTimer(wParam);
         return TRUE;
     }
     if (message == kCollapsedMessage) {
@@ -112,11 +115,11 @@ void CDirSelectDlg::InsertDrive(const std::string& root)
     switch (type) {
     case DRIVE_REMOVABLE:
         InsertDummyChild(item);
-        m_dwVolSerial[DriveIndex(root)] = kNoSerial;
+        m_media.Remember(DriveIndex(root), kNoSerial);
         break;
     case DRIVE_CDROM:
         InsertDummyChild(item);
-        m_dwVolSerial[DriveIndex(root)] = GetVolumeSerial(root);
+        m_media.Remember(DriveIndex(root), GetVolumeSerial(root));
         break;
     default:
         MarkIfHasSubfolders(item, root);

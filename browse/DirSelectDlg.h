@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "browse/MediaSerials.h"
+#include "browse/PendingRefreshes.h"
 #include "win/Dialog.h"
 #include "win/Event.h"
 #include "win/Handle.h"
@@ -32,6 +34,8 @@ protected:
 
 private:
     static constexpr int kDrives = 26;
+    // Timer ids of refreshes put off behind input, one per drive.
+    static constexpr UINT_PTR kRefreshTimer = 100;
 
     // Dialog and notifications (DirSelectDlg.cpp)
     void InsertDrives();
@@ -67,6 +71,7 @@ private:
     // Drive watchers and the refresh (DriveRefresh.cpp)
     void StartWatcher(const std::string& root);
     LRESULT OnDirSelmCommand(WPARAM wParam, LPARAM lParam);
+    void OnRefreshTimer(UINT_PTR id);
     void OnDriveChanged(int nDrive);
     void RefreshItem(HTREEITEM item);
     // Both work in the item's folder, the current directory; names compare
@@ -80,9 +85,10 @@ private:
     std::string m_strTitle;
     win::Event m_evStop{true};
     win::ImageList m_imlDrives;
-    DWORD m_dwVolSerial[kDrives];
+    MediaSerials m_media;
     win::Handle m_hWatchThreads[kDrives];
     int m_nWatchThreads = 0;
+    PendingRefreshes m_pending;
 
     // Paths of items collapsed since the last look at them (OnCollapsed).
     std::vector<std::string> m_arrCollapsed;

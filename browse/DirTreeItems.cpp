@@ -1,33 +1,25 @@
 // The items of the folder tree: paths, lookups, expand buttons, and the
 // folders read from disk under an item.
-#include <mbstring.h>
-
 #include <algorithm>
+#include <vector>
 
 #include "browse/DirSelectDlg.h"
 #include "browse/Folders.h"
+#include "browse/TreeNames.h"
 #include "browse/TreePictures.h"
-#include "fsutil/Path.h"
 
 std::string CDirSelectDlg::GetItemPath(HTREEITEM item) const
 {
-    std::string path;
-    for (; item; item = m_treeDirs.GetParent(item)) {
-        std::string text = m_treeDirs.GetItemText(item);
-        if (!path.empty() && !EndsWithBackslash(text))
-            text += '\\';
-        path = text + path;
-    }
-    return path;
+    std::vector<std::string> texts;
+    for (; item; item = m_treeDirs.GetParent(item))
+        texts.insert(texts.begin(), m_treeDirs.GetItemText(item));
+    return ComposeItemPath(texts);
 }
 
 HTREEITEM CDirSelectDlg::FindSibling(HTREEITEM first, const std::string& name) const
 {
-    const std::string wanted = MakeUpperMbcs(name);
     for (HTREEITEM item = first; item; item = m_treeDirs.GetNextSibling(item)) {
-        const std::string text = MakeUpperMbcs(m_treeDirs.GetItemText(item));
-        if (_mbscmp(reinterpret_cast<const unsigned char*>(text.c_str()),
-                    reinterpret_cast<const unsigned char*>(wanted.c_str())) == 0)
+        if (IsSameName(m_treeDirs.GetItemText(item), name))
             return item;
     }
     return nullptr;

@@ -6,6 +6,7 @@
 #include "browse/DirSelectDlg.h"
 #include "browse/DriveWatcher.h"
 #include "browse/Folders.h"
+#include "browse/TreeNames.h"
 #include "win/Thread.h"
 
 void CDirSelectDlg::StartWatcher(const std::string& root)
@@ -13,7 +14,7 @@ void CDirSelectDlg::StartWatcher(const std::string& root)
     const int nDrive = DriveIndex(root);
     if (m_nWatchThreads >= kDrives || nDrive < 0)
         return;
-    auto param = std::make_unique<WatchParam>(WatchParam{nDrive, m_evStop.Get(), Handle()});
+    auto param = std::make_unique<WatchParam>(WatchParam{nDrive, m_evStop.Get(), Handle(), &m_pending});
     win::Handle thread = win::StartThread(WatchDriveThread, param.get(), THREAD_PRIORITY_IDLE);
     if (!thread)
         return;
@@ -23,14 +24,29 @@ void CDirSelectDlg::StartWatcher(const std::string& root)
 
 LRESULT CDirSelectDlg::OnDirSelmCommand(WPARAM wParam, LPARAM /*lParam*/)
 {
-    OnDriveChanged(static_cast<int>(wParam));
+    const int nDrive = static_cast<int>(wParam);
+    // Posted messages come before the user's input, so while folders keep
+    // changing a refresh could always be waiting. A click or key that waits
+    // goes first: the refresh moves to a timer, which comes after input, and
+    // keeps its drive marked as pending, so no other refresh is posted.
+    if (nDrive >= 0 && nDrive < kDrives && HIWORD(::GetQueueStatus(QS_INPUT)) != 0)
+        ::SetTimer(Handle(), kRefreshTimer + nDrive, 0, nullptr);
+    else
+        OnDriveChanged(nDrive);
     return 0;
+}
+
+void CDirSelectDlg::OnRefreshTimer(UINT_PTR id)
+{
+    ::KillTimer(Handle(), id);
+    OnDriveChanged(static_cast<int>(id - kRefreshTimer));
 }
 
 void CDirSelectDlg::OnDriveChanged(int nDrive)
 {
     if (nDrive < 0 || nDrive >= kDrives)
         return;
+    m_pending.Take(nDrive);
     const std::string root = DriveRoot(nDrive);
     const HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), root);
     if (!item)

@@ -1,12 +1,12 @@
 #include "browse/DriveWatcher.h"
 
-#include "browse/Folders.h"
+#include "browse/TreeNames.h"
 #include "win/Handle.h"
 
 const UINT WM_DIRSELM_COMMAND = ::RegisterWindowMessageA("MIRANE_SYS_DIRSELM_COMMAND");
 
 // The watcher shares with the dialog only what WatchParam carries: it never
-// touches the tree, it posts. It sleeps in one infinite wait on the stop
+// touches the tree, it posts, and only when no refresh of its drive waits. It sleeps in one infinite wait on the stop
 // event and the drive's change notification; the stop event comes first in
 // the wait list because the wait reports the lowest signalled index, so a
 // stop ends the loop even while changes keep arriving. A drive that offers
@@ -22,7 +22,8 @@ unsigned __stdcall WatchDriveThread(void* param)
         return 0;
     const HANDLE waits[] = {work.hStop, change.Get()};
     while (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
-        ::PostMessageA(work.hWnd, WM_DIRSELM_COMMAND, static_cast<WPARAM>(work.nDrive), 0);
+        if (work.pending->Mark(work.nDrive))
+            ::PostMessageA(work.hWnd, WM_DIRSELM_COMMAND, static_cast<WPARAM>(work.nDrive), 0);
         ::FindNextChangeNotification(change.Get());
     }
     return 0;

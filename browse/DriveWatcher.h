@@ -4,16 +4,19 @@
 // does the work on its own thread.
 #include <windows.h>
 
+#include "browse/PendingRefreshes.h"
+
 // Posted by a watcher to its dialog; wParam is the drive index (0 for A),
 // lParam 0. Registered once while the program starts.
 extern const UINT WM_DIRSELM_COMMAND;
 
 // A watcher's work, made on the heap by the dialog; from the thread's start
-// it belongs to the thread.
+// it belongs to the thread. The dialog outlives its watchers.
 struct WatchParam {
     int nDrive;
     HANDLE hStop;
     HWND hWnd;
+    PendingRefreshes* pending;
 };
 
 // The thread function; its parameter is a WatchParam.

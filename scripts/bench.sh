@@ -15,3 +15,5 @@ echo "load before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 "$WINE64" "$BUILD_DIR/bench/purgox_bench.exe" "$(winpath "$work")" "$@" </dev/null
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 "$WINE64" "$BUILD_DIR/bench/tree_bench.exe" </dev/null
+# The folder tree's clicks and close while another process churns folders.
+"$WINE64" "$BUILD_DIR/bench/tree_bench.exe" churn </dev/null

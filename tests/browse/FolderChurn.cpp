@@ -1,13 +1,18 @@
-// Creates and deletes one folder in a tight loop until it is killed: a
-// drive whose folders never stop changing.
+// Creates and deletes a folder in its working folder as fast as it can until
+// a file named "stop" appears there; its exit status is the number of folders
+// it made.
 #include <windows.h>
 
-int main(int argc, char** argv)
+int main()
 {
-    if (argc != 2)
-        return 2;
-    for (;;) {
-        ::CreateDirectoryA(argv[1], nullptr);
-        ::RemoveDirectoryA(argv[1]);
+    int made = 0;
+    while (::GetFileAttributesA("stop") == INVALID_FILE_ATTRIBUTES) {
+        made += ::CreateDirectoryA("Churn", nullptr) != 0;
+        ::RemoveDirectoryA("Churn");
+        ::Sleep(0);
     }
+    // A folder that is a process's current one cannot be removed, and the
+    // caller removes this one as soon as it sees this process end.
+    ::SetCurrentDirectoryA("C:\\");
+    return made;
 }

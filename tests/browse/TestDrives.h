@@ -4,13 +4,11 @@
 // helpers change and always put back.
 #include <string>
 
+class TreeDialog;
+
 extern const char kFixedRoot[];
 extern const char kRemovableRoot[];
 extern const char kCdRomRoot[];
-
-// The folder behind a test drive, reached through Z:, without a trailing
-// backslash.
-std::string DriveFolder(char letter);
 
 // A fresh folder at the root of a test drive, removed with its content at
 // the end.
@@ -21,42 +19,31 @@ public:
     DriveArea(const DriveArea&) = delete;
     DriveArea& operator=(const DriveArea&) = delete;
 
-    // The folder's name and its full path (no trailing backslash).
-    const std::string& Name() const { return m_name; }
+    // The full path, without a trailing backslash.
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& relative) const { return m_path + "\\" + relative; }
+    // Makes the folder and those above it; answers its path.
     std::string MakeFolder(const std::string& relative) const;
 
 private:
-    std::string m_name;
     std::string m_path;
 };
 
-// Takes the medium out of the removable drive R: (its folder goes aside)
-// and puts it back at the end.
-class MediumOut {
-public:
-    MediumOut();
-    ~MediumOut();
-    MediumOut(const MediumOut&) = delete;
-    MediumOut& operator=(const MediumOut&) = delete;
-
-private:
-    std::string m_folder;
-};
-
 // Puts another medium, with another volume serial, into the removable drive
-// R: or the CD-ROM drive S:, through Wine's mount manager (which would
-// otherwise keep reporting the serial it read first); the old medium goes
-// back at the end.
+// R: or the CD-ROM drive S: through Wine's mount manager (which otherwise
+// keeps reporting the serial it read first); the old one goes back at the
+// end.
 class SwappedMedium {
 public:
-    SwappedMedium(char letter, const std::string& serial);
+    explicit SwappedMedium(char letter);
     ~SwappedMedium();
     SwappedMedium(const SwappedMedium&) = delete;
     SwappedMedium& operator=(const SwappedMedium&) = delete;
 
 private:
     char m_letter;
-    std::string m_other;
 };
+
+// Waits until the watcher of P:, which arms on a thread of its own, shows a
+// folder made at the root; P: must be expanded.
+bool WaitForWatcher(const TreeDialog& dlg);
