@@ -55,7 +55,7 @@ int RunDeletion(const std::string& folder, const std::string& logPath)
     CDeleteRun run(host);
     run.m_strFolder = folder;
     run.m_arrPatterns = kPatterns;
-    run.m_bRunning = 1;
+    run.Begin();
     run.StartDelete();
     host.Log().Close();
     PROCESS_MEMORY_COUNTERS memory{};

@@ -31,7 +31,7 @@ TEST(DeleteLog, HeaderAndLinesByteForByte)
     CDeleteRun run(host);
     run.m_strFolder = s.Path();
     run.m_arrPatterns = {"*.tmp"};
-    run.m_bRunning = 1;
+    run.Begin();
     run.StartDelete();
     ASSERT_EQ(host.file.Close(), 0u);
 

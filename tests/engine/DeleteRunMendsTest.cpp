@@ -87,7 +87,7 @@ TEST(DeleteRunMends, LinkIsCheckedAgainWhenTheFolderIsEntered)
     CDeleteRun run(host);
     run.m_strFolder = s.Path();
     run.m_arrPatterns = {"*.obj"};
-    run.m_bRunning = 1;
+    run.Begin();
     run.StartDelete();
     EXPECT_TRUE(PathExists(victim));
     ::RemoveDirectoryA((s / "swapped").c_str());
@@ -164,7 +164,7 @@ TEST(DeleteRunMends, FailedLogWriteStopsTheDeletionsAtOnce)
     f.host.failLogAfter = 3;
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_EQ(f.run.m_dwLogError, static_cast<DWORD>(ERROR_DISK_FULL));
-    EXPECT_EQ(f.run.m_bRunning, 0);
+    EXPECT_FALSE(f.run.IsRunning());
     // The fourth file was deleted but could not be logged; nothing after it.
     EXPECT_EQ(f.run.m_nDeleted, 4);
     int remaining = 0;

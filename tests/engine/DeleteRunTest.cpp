@@ -205,7 +205,7 @@ TEST(DeleteRun, ConfirmationOutcomes)
               (std::vector<std::string>{"削除:" + a, "中止:" + b + stopped, "中止:" + c + stopped}));
     EXPECT_EQ(f.run.m_nDeleted, 1);
     EXPECT_EQ(f.run.m_nFailed, 0);
-    EXPECT_EQ(f.run.m_bRunning, 0);
+    EXPECT_FALSE(f.run.IsRunning());
 }
 
 TEST(DeleteRun, StopAskingSkipsThisFileAndDeletesTheRestUnasked)
@@ -237,7 +237,7 @@ TEST(DeleteRun, AbortStopsDeletingButTheWalkStillRemovesEmptyFolders)
     // The close button clears the flag while a message is being dispatched.
     f.host.onPump = [&](int pump) {
         if (pump == 10)
-            f.run.m_bRunning = 0;
+            f.run.Stop();
     };
     f.Start(s.Path(), {"*.tmp"});
     const int deleted = f.run.m_nDeleted;
@@ -299,7 +299,7 @@ TEST(DeleteRun, RecycleFailureIsLoggedWithTheShellsReason)
     run.m_strFolder = s.Path();
     run.m_arrPatterns = {"*.tmp"};
     run.m_bRecycle = 1;
-    run.m_bRunning = 1;
+    run.Begin();
     run.StartDelete();
     EXPECT_EQ(host.logLines, std::vector<std::string>{"障害:" + name + " -->ごみ箱に転送できません．"});
     EXPECT_EQ(run.m_nFailed, 1);
