@@ -12,8 +12,8 @@ NameList BuiltInTypes();
 // blanks kept. "/" never occurs inside a double-byte character.
 NameList SplitPatterns(const std::string& entry);
 
-// Equal but for the case of ASCII letters; double-byte characters compare
-// exactly, also when a byte of theirs looks like a letter.
+// Equal but for letter case, as the runtime's multibyte comparison sees it:
+// a double-byte character is one character, never folded byte by byte.
 bool SameTypeText(const std::string& a, const std::string& b);
 
 // The index of the first entry equal to the text; the text is appended
