@@ -188,36 +188,49 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     EXPECT_TRUE(ui::IsItemEnabled(dlg, IDC_RUN));
 }
 
-// The window goes idle as the run stops itself, while its walk still returns.
-TEST_F(MainWindow, TheConfirmationsAbortMakesTheWindowIdleAtOnce)
+// A stopped run's walk still returns: the window is idle at once, a run
+// request is refused and a close waits for the run's report.
+TEST_F(MainWindow, AStoppedRunLeavesTheWindowIdleUntilItsWalkHasReturned)
 {
     for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp"})
         home.MakeFile(std::string("work\\") + name);
     Open();
     ui::Click(dlg, IDC_CONFIRM_EACH);
     Run(home / "work", "*.tmp");
-    const HWND confirm = WaitForConfirm();
+    HWND confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
     const HWND abort = ::GetDlgItem(confirm, IDC_ABORT);
     std::string label;
     {
-        // A message posted behind the abort click is taken by the walk's
-        // next pump, after the confirmation has ended.
+        // Posted behind the abort click, taken by the walk's next pump.
         Probe probe(dlg, [&](const MSG& message) {
             if (message.hwnd == abort && message.message == BM_CLICK)
                 ::PostMessageA(dlg, WM_APP, 0, 0);
             else if (message.hwnd == dlg && message.message == WM_APP)
                 label = ui::GetItemText(dlg, IDCANCEL);
         });
-        const std::string aborted = Answer(confirm, IDC_ABORT);
+        ui::Click(confirm, IDC_NO_MORE_CONFIRM);
+        Answer(confirm, IDC_ABORT);
         EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
-        EXPECT_EQ(ReadLines(home / "Purgox_Delete.log")[1], "中止:" + aborted + kStopped);
     }
     EXPECT_EQ(label, "閉じる(&X)");
-    EXPECT_TRUE(PathExists(home / "work\\f2.tmp"));
-    ui::Click(dlg, IDC_RUN);
-    EXPECT_EQ(Answer(WaitForConfirm(), IDC_ABORT), home / "work\\f1.tmp");
+
+    Run(home / "work", "*.tmp");
+    confirm = WaitForConfirm();
+    ASSERT_NE(confirm, nullptr);
+    ui::Command(dlg, IDCANCEL);
+    ui::Command(dlg, IDC_RUN);
+    ui::Command(dlg, IDCANCEL);
+    ASSERT_TRUE(ui::Flush(dlg));
+    EXPECT_TRUE(::IsWindowVisible(confirm));
+    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
+    const std::string declined = Answer(confirm, IDCANCEL);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
+    EXPECT_TRUE(ui::WaitForClose(dlg));
+    EXPECT_EQ(ReadLines(home / "Purgox_Delete.log")[1], "中止:" + declined + kStopped);
+    EXPECT_EQ(ReadLines(home / "Purgox_Delete.log").size(), 2u);
+    EXPECT_TRUE(PathExists(home / "work\\f2.tmp"));
+    EXPECT_TRUE(PathExists(home / "Purgox.dat"));
 }
 
 TEST_F(MainWindow, TheCloseButtonAbortsARunAndNothingIsDeletedAfterIt)
@@ -247,27 +260,3 @@ TEST_F(MainWindow, TheCloseButtonAbortsARunAndNothingIsDeletedAfterIt)
     EXPECT_FALSE(PathExists(home / "Purgox.dat"));
 }
 
-// While a stopped run still returns, a run request is refused and a close
-// waits for the run's report.
-TEST_F(MainWindow, RequestsDuringAStoppedRunWaitForItsEnd)
-{
-    for (const char* name : {"f1.tmp", "f2.tmp"})
-        home.MakeFile(std::string("work\\") + name);
-    Open();
-    ui::Click(dlg, IDC_CONFIRM_EACH);
-    Run(home / "work", "*.tmp");
-    const HWND confirm = WaitForConfirm();
-    ASSERT_NE(confirm, nullptr);
-    ui::Command(dlg, IDCANCEL);
-    ui::Command(dlg, IDC_RUN);
-    ui::Command(dlg, IDCANCEL);
-    ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_TRUE(::IsWindowVisible(dlg));
-    EXPECT_TRUE(::IsWindowVisible(confirm));
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
-    Answer(confirm, IDCANCEL);
-    EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
-    EXPECT_TRUE(ui::WaitForClose(dlg));
-    EXPECT_EQ(ReadLines(home / "Purgox_Delete.log").size(), 2u);
-    EXPECT_TRUE(PathExists(home / "Purgox.dat"));
-}
