@@ -40,7 +40,8 @@ private:
     HHOOK m_hook;
 };
 
-// Answers the confirmation shown now; answers the path it asked about.
+// Answers the confirmation shown now: the path it asked about, or nothing
+// when it did not close.
 std::string Answer(HWND confirm, int id)
 {
     const std::string path = ui::GetItemText(confirm, IDC_CONFIRM_PATH);
@@ -48,8 +49,7 @@ std::string Answer(HWND confirm, int id)
         ui::SysCommand(confirm, SC_CLOSE);
     else
         ui::Click(confirm, id);
-    ui::WaitForClose(confirm);
-    return path;
+    return ui::WaitForClose(confirm) ? path : std::string();
 }
 
 } // namespace
@@ -210,7 +210,7 @@ TEST_F(MainWindow, AStoppedRunLeavesTheWindowIdleUntilItsWalkHasReturned)
                 label = ui::GetItemText(dlg, IDCANCEL);
         });
         ui::Click(confirm, IDC_NO_MORE_CONFIRM);
-        Answer(confirm, IDC_ABORT);
+        EXPECT_EQ(Answer(confirm, IDC_ABORT), home / "work\\f1.tmp");
         EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     }
     EXPECT_EQ(label, "閉じる(&X)");
@@ -222,9 +222,10 @@ TEST_F(MainWindow, AStoppedRunLeavesTheWindowIdleUntilItsWalkHasReturned)
     ui::Command(dlg, IDC_RUN);
     ui::Command(dlg, IDCANCEL);
     ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_TRUE(::IsWindowVisible(confirm));
+    EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm));
     EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
     const std::string declined = Answer(confirm, IDCANCEL);
+    EXPECT_EQ(declined, home / "work\\f1.tmp");
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_TRUE(ui::WaitForClose(dlg));
     EXPECT_EQ(ReadLines(home / "Purgox_Delete.log")[1], "中止:" + declined + kStopped);
