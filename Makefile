@@ -1,4 +1,4 @@
-.PHONY: all build test run bench screenshots clean
+.PHONY: all build test run check-run dist bench screenshots clean
 
 all: build
 
@@ -11,6 +11,13 @@ test:
 
 run:
 	bash scripts/run.sh
+
+# Not part of test: make run without a display, seen through a web browser.
+check-run:
+	bash scripts/check-run.sh
+
+dist:
+	bash scripts/dist.sh
 
 bench:
 	bash scripts/bench.sh $(BENCH_ARGS)

@@ -1,25 +1,53 @@
 #include "app/HelpFile.h"
 
+#include <shellapi.h>
+
+#include "fsutil/ErrorText.h"
+#include "fsutil/Listing.h"
 #include "fsutil/Path.h"
 
-std::string GetHelpFilePath()
+namespace {
+
+const char kHelpPage[] = "Purgox.html";
+
+std::string GetHelpFilePath(const std::string& exePath)
 {
-    char module[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::string path = module;
-    const std::string folder = GetFolderPart(path);
+    const std::string folder = GetFolderPart(exePath);
     // A dot is never part of a double-byte character, so a byte search is safe.
-    std::string name = path.substr(folder.size());
-    name = name.substr(0, name.rfind('.'));
-    return folder + name + ".HLP";
+    const std::string name = exePath.substr(folder.size());
+    return folder + name.substr(0, name.rfind('.')) + ".HLP";
 }
 
+} // namespace
+
+HelpChoice ChooseHelp(const std::string& exePath, const std::function<bool(const std::string&)>& exists)
+{
+    const std::string helpFile = GetHelpFilePath(exePath);
+    if (exists(helpFile))
+        return {HelpViewer::WinHelp, helpFile};
+    const std::string page = GetFolderPart(exePath) + kHelpPage;
+    return {exists(page) ? HelpViewer::Page : HelpViewer::Missing, page};
+}
+
+// The shell reports its own failures (no program for the page, say), as the
+// help viewer does for a help file it cannot read.
 void ShowHelp(HWND owner)
 {
-    ::WinHelpA(owner, GetHelpFilePath().c_str(), HELP_FORCEFILE, 0);
+    const HelpChoice help = ChooseHelp(GetModulePath(), [](const std::string& path) { return FileExists(path) != 0; });
+    switch (help.viewer) {
+    case HelpViewer::WinHelp:
+        ::WinHelpA(owner, help.path.c_str(), HELP_FORCEFILE, 0);
+        break;
+    case HelpViewer::Page:
+        ::ShellExecuteA(owner, "open", help.path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case HelpViewer::Missing:
+        ShowWarning("ヘルプファイル " + help.path + " が見つかりません。", owner);
+        break;
+    }
 }
 
 void QuitHelp(HWND owner)
 {
-    ::WinHelpA(owner, GetHelpFilePath().c_str(), HELP_QUIT, 0);
+    ::WinHelpA(owner, GetHelpFilePath(GetModulePath()).c_str(), HELP_QUIT, 0);
 }

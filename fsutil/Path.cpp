@@ -61,21 +61,22 @@ std::string GetFolderPart(const std::string& path)
     return path.substr(0, folderEnd);
 }
 
-// The buffer grows until the whole path fits: a cut-off path would point
-// the settings file and the log at another folder.
+// Read wide and converted whole: the A function cuts a path at MAX_PATH
+// bytes, which a folder of double-byte names reaches at half the characters,
+// and the settings file and the log would be looked for in a cut-off folder.
 std::string GetModulePath()
 {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return std::string();
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    std::wstring wide(MAX_PATH, L'\0');
+    DWORD length;
+    while ((length = ::GetModuleFileNameW(nullptr, &wide[0], static_cast<DWORD>(wide.size()))) >= wide.size())
+        wide.resize(wide.size() * 2);
+    if (length == 0)
+        return std::string();
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), nullptr, 0,
+                                            nullptr, nullptr);
+    std::string path(static_cast<size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), &path[0], bytes, nullptr, nullptr);
+    return path;
 }
 
 std::string GetModuleFolder()

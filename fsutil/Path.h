@@ -1,6 +1,8 @@
 #pragma once
 // Shaping of path texts. Texts are Shift-JIS: a double-byte character whose
 // trail byte is 0x5C is one character and never a backslash.
+#include <windows.h>
+
 #include <string>
 
 // Longest path, in bytes, that the platform's A functions accept.

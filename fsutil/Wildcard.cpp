@@ -65,16 +65,22 @@ bool EndsWith(const std::string& text, const char* tail)
 
 } // namespace
 
+// The search drops the trailing blanks and dots of its last path component,
+// so "*.tmp " lists the .tmp files; a dot dropped right after a star keeps
+// its meaning, no extension ("*." lists "readme", not "a.txt").
 bool MatchesPattern(const char* name, const std::string& pattern)
 {
+    const size_t coreLength = pattern.find_last_not_of(". ") + 1;
+    const std::string core = pattern.substr(0, coreLength);
+    if (coreLength < pattern.size() && pattern[coreLength] == '.' && EndsWith(core, "*") &&
+        std::strchr(name, '.'))
+        return false;
     const auto* n = reinterpret_cast<const Byte*>(name);
     const Byte* nEnd = n + std::strlen(name);
-    const auto* p = reinterpret_cast<const Byte*>(pattern.data());
-    const Byte* pEnd = p + pattern.size();
-    if (EndsWith(pattern, ".*") && Match(p, pEnd - 2, n, nEnd))
+    const auto* p = reinterpret_cast<const Byte*>(core.data());
+    const Byte* pEnd = p + core.size();
+    if (EndsWith(core, ".*") && Match(p, pEnd - 2, n, nEnd))
         return true;
-    if (EndsWith(pattern, "."))
-        return std::strchr(name, '.') == nullptr && Match(p, pEnd - 1, n, nEnd);
     return Match(p, pEnd, n, nEnd);
 }
 

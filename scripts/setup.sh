@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building and testing need, from Debian's packages only.
+# Installs what building and testing need, from Debian's packages only,
+# and the packages named as arguments (what one script alone needs).
 # Idempotent: does nothing when every package and the locale are present.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   locales fonts-noto-cjk
   googletest cmake make python3
   imagemagick
+  "$@"
 )
 
 missing=()

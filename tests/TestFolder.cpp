@@ -15,6 +15,30 @@ void MakeFolders(const std::string& path)
     ::CreateDirectoryA(path.c_str(), nullptr);
 }
 
+// Through the W functions, so that long paths and names the code page
+// cannot hold go too; links are removed, never followed.
+void RemoveLongTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring child = path + L"\\" + name;
+            ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                RemoveLongTree(child);
+            else if (!::DeleteFileW(child.c_str()))
+                ::RemoveDirectoryW(child.c_str());
+        } while (::FindNextFileW(find, &entry));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryW(path.c_str());
+}
+
 } // namespace
 
 TestFolder::TestFolder()
@@ -44,8 +68,7 @@ std::string TestFolder::operator/(const std::string& relative) const
 std::string TestFolder::MakeFile(const std::string& relative, const std::string& content) const
 {
     const std::string path = *this / relative;
-    const size_t slash = path.rfind('\\');
-    MakeFolders(path.substr(0, slash));
+    MakeFolders(path.substr(0, path.rfind('\\')));
     WriteBytes(path, content);
     return path;
 }
@@ -57,9 +80,67 @@ std::string TestFolder::MakeFolder(const std::string& relative) const
     return path;
 }
 
+std::wstring LongPath(const std::string& path)
+{
+    std::wstring wide(path.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1));
+    return L"\\\\?\\" + wide;
+}
+
+bool MakeWide(const std::string& folder, const std::wstring& name)
+{
+    const std::wstring path = LongPath(folder) + L"\\" + name;
+    if (name.back() == L'\\')
+        return ::CreateDirectoryW(path.c_str(), nullptr);
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ::CloseHandle(file);
+    return file != INVALID_HANDLE_VALUE;
+}
+
+bool MakeLink(const std::string& target, const std::string& link)
+{
+    using GetUnixName = char*(CDECL*)(const WCHAR*);
+    const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    std::string command = "/bin/ln -s " + std::string(unixName(LongPath(target).c_str() + 4)) + " " +
+                          unixName(LongPath(link).c_str() + 4);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    // Wine cannot wait for a Linux process: wait for the link instead.
+    for (int i = 0; i < 200 && !PathExists(link); ++i)
+        ::Sleep(10);
+    return PathExists(link);
+}
+
+unsigned long RunTestProgram(const std::string& filter, std::wstring exe)
+{
+    if (exe.empty()) {
+        exe.resize(1024);
+        exe.resize(::GetModuleFileNameW(nullptr, &exe[0], static_cast<DWORD>(exe.size())));
+    }
+    std::wstring command = L"\"" + exe + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ::GetLastError();
+    ::WaitForSingleObject(process.hProcess, 120000);
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return code;
+}
+
 bool PathExists(const std::string& path)
 {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string ReadBytes(const std::string& path)
@@ -78,24 +159,5 @@ void WriteBytes(const std::string& path, const std::string& content)
 
 void RemoveTree(const std::string& path)
 {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = path + "\\" + name;
-            ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            const bool isLink = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink)
-                RemoveTree(child);
-            else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                ::RemoveDirectoryA(child.c_str());
-            else
-                ::DeleteFileA(child.c_str());
-        } while (::FindNextFileA(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path.c_str());
+    RemoveLongTree(LongPath(path));
 }

@@ -23,6 +23,17 @@ private:
     std::string m_path;
 };
 
+// The path for the W functions, past the A functions' length limit.
+std::wstring LongPath(const std::string& path);
+// Made through the W functions: past the A functions' limit, or with a name
+// the code page cannot hold; a folder when the name ends in a backslash.
+bool MakeWide(const std::string& folder, const std::wstring& name);
+// A symbolic link, made on the Linux side: Windows programs cannot make
+// links under Wine.
+bool MakeLink(const std::string& target, const std::string& link);
+// Runs a test program (this one unless another is named) with a GoogleTest
+// filter; it inherits the environment. Answers its exit code.
+unsigned long RunTestProgram(const std::string& filter, std::wstring exe = std::wstring());
 bool PathExists(const std::string& path);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& content);

@@ -73,7 +73,7 @@ TEST(RunState, TheWindowHearsOfTheStopsTheRunMakesItself)
     s.MakeFile("a.tmp");
     s.MakeFile("b.tmp");
     for (bool confirm : {true, false}) {
-        RunFixture f;
+        RunFixture<> f;
         int stops = 0;
         f.run.SetStopListener([&] { stops += !f.run.IsRunning() && f.run.IsInRun(); });
         f.run.m_bConfirmEach = confirm;

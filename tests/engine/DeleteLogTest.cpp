@@ -17,69 +17,47 @@ struct FileLogHost : ScriptedHost {
 
 } // namespace
 
+// Each run replaces the log: a longer old log leaves nothing behind.
 TEST(DeleteLog, HeaderAndLinesByteForByte)
 {
     TestFolder s;
     const std::string deleted = s.MakeFile("a.tmp");
     const std::string locked = s.MakeFile("b.tmp");
     ::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    const std::string log = s / "log\\Purgox_Delete.log";
-    s.MakeFolder("log");
-
-    FileLogHost host;
-    ASSERT_EQ(host.file.Create(log), 0u);
-    CDeleteRun run(host);
-    run.m_strFolder = s.Path();
-    run.m_arrPatterns = {"*.tmp"};
-    run.Begin();
-    run.StartDelete();
-    ASSERT_EQ(host.file.Close(), 0u);
+    const std::string log = s.MakeFile("log\\Purgox_Delete.log", std::string(5000, 'x'));
+    RunFixture<FileLogHost> f;
+    ASSERT_EQ(f.host.file.Create(log), 0u);
+    f.Start(s.Path(), {"*.tmp"});
+    ASSERT_EQ(f.host.file.Close(), 0u);
 
     const std::string bytes = ReadBytes(log);
     const std::string header = "-- Purgox.Exe  \x8d\xed\x8f\x9c\x97\x9a\x97\xf0 [";
     ASSERT_EQ(bytes.compare(0, header.size(), header), 0) << bytes;
     const std::regex stamp(R"(\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2}\] --\r\n)");
-    EXPECT_TRUE(std::regex_search(bytes.substr(header.size(), 25), stamp)) << bytes;
-    const std::string entries = bytes.substr(header.size() + 25);
+    EXPECT_TRUE(std::regex_match(bytes.substr(header.size(), 25), stamp)) << bytes;
     // 削除 and 障害 in Shift-JIS, the arrow, and the system's access-denied text.
-    EXPECT_EQ(entries, "\x8d\xed\x8f\x9c:" + deleted + "\r\n" + "\x8f\xe1\x8a\x51:" + locked +
-                           " -->" + GetSystemErrorText(ERROR_ACCESS_DENIED) + "\r\n");
+    EXPECT_EQ(bytes.substr(header.size() + 25), "\x8d\xed\x8f\x9c:" + deleted + "\r\n" + "\x8f\xe1\x8a\x51:" +
+                                                    locked + " -->" + GetSystemErrorText(ERROR_ACCESS_DENIED) +
+                                                    "\r\n");
+    // 中止 and the user's stop.
+    EXPECT_EQ(StoppedLine("C:\\x"), "\x92\x86\x8e\x7e:C:\\x -->\x83\x86\x81\x5b\x83\x55\x81\x5b\x82\xc9\x82\xe6"
+                                    "\x82\xe9\x8d\xed\x8f\x9c\x82\xcc\x92\x86\x8e\x7e");
 }
 
-TEST(DeleteLog, EachRunReplacesTheLog)
+// The log's place may be taken by a folder, held by another program, or on
+// a full disk: Z:\dev\full takes no byte, and each line reaches the system
+// as it is written, so the failure shows at the line that was lost.
+TEST(DeleteLog, FailuresGiveTheSystemsCode)
 {
     TestFolder s;
-    const std::string log = s.MakeFile("Purgox_Delete.log", std::string(5000, 'x'));
     CDeleteLogFile file;
-    ASSERT_EQ(file.Create(log), 0u);
-    ASSERT_EQ(file.Close(), 0u);
-    const std::string bytes = ReadBytes(log);
-    EXPECT_EQ(bytes.size(), 50u) << "header line alone";
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-}
-
-// The log's place may be taken by a folder, or held by another program.
-TEST(DeleteLog, CreateFailureGivesTheSystemsCode)
-{
-    TestFolder s;
-    const std::string log = s.MakeFolder("Purgox_Delete.log");
-    CDeleteLogFile file;
-    EXPECT_NE(file.Create(log), 0u);
+    EXPECT_NE(file.Create(s.MakeFolder("Purgox_Delete.log")), 0u);
     EXPECT_FALSE(file.IsOpen());
-
     const std::string held = s.MakeFile("held.log");
     const HANDLE holder = ::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    CDeleteLogFile second;
-    EXPECT_EQ(second.Create(held), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(file.Create(held), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     ::CloseHandle(holder);
-}
-
-// Z:\dev\full takes no byte: each line reaches the system as it is written,
-// so the failure shows at the line that was lost, not a buffer later.
-TEST(DeleteLog, FullDiskShowsAtTheFirstLine)
-{
-    CDeleteLogFile file;
-    EXPECT_EQ(file.Create("Z:\\dev\\full"), static_cast<DWORD>(ERROR_DISK_FULL));
-    EXPECT_EQ(file.WriteLog("削除:C:\\x.tmp"), static_cast<DWORD>(ERROR_DISK_FULL));
+    CDeleteLogFile full;
+    EXPECT_EQ(full.Create("Z:\\dev\\full"), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_EQ(full.WriteLog("削除:C:\\x.tmp"), static_cast<DWORD>(ERROR_DISK_FULL));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A run host over the real file system that records what the run shows and
-// writes, and answers confirmations from a script.
+// A run over the real file system whose host records what the run shows,
+// writes and removes, and answers confirmations from a script.
 #include <deque>
 #include <functional>
 #include <string>
@@ -8,6 +8,14 @@
 
 #include "engine/DeleteRun.h"
 #include "engine/SystemHost.h"
+#include "fsutil/ErrorText.h"
+
+using Lines = std::vector<std::string>;
+
+inline std::string Failed(const std::string& path, DWORD error)
+{
+    return "障害:" + path + " -->" + GetSystemErrorText(error);
+}
 
 class ScriptedHost : public CSystemHost {
 public:
@@ -26,11 +34,15 @@ public:
     void SetStatus(const std::string& text) override { events.push_back("status:" + text); }
     DWORD WriteLog(const std::string& line) override
     {
-        if (logError && logLines.size() >= failLogAfter)
+        if (logError && Events("log:").size() >= failLogAfter)
             return logError;
-        logLines.push_back(line);
         events.push_back("log:" + line);
         return 0;
+    }
+    DWORD RemoveFile(const std::string& path) override
+    {
+        events.push_back("delete:" + path);
+        return CSystemHost::RemoveFile(path);
     }
     void RemoveFolder(const std::string& path) override
     {
@@ -50,9 +62,19 @@ public:
         CSystemHost::Pause(milliseconds);
     }
 
+    // The events of one kind ("status:", "log:", ...), in order.
+    std::vector<std::string> Events(const std::string& kind) const
+    {
+        std::vector<std::string> found;
+        for (const std::string& event : events) {
+            if (event.compare(0, kind.size(), kind) == 0)
+                found.push_back(event.substr(kind.size()));
+        }
+        return found;
+    }
+
     std::deque<Confirmation> answers;
-    std::vector<std::string> events;
-    std::vector<std::string> logLines;
+    Lines events;
     std::function<void(int)> onPump;
     int pumps = 0;
     DWORD pausedMs = 0;
@@ -61,9 +83,10 @@ public:
 };
 
 // A run over the folder with the given patterns; logging on, every other
-// option off.
+// option off unless the test sets it before Start.
+template <typename Host = ScriptedHost>
 struct RunFixture {
-    ScriptedHost host;
+    Host host;
     CDeleteRun run{host};
 
     void Start(const std::string& folder, NameList patterns)

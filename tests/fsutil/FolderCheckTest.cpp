@@ -3,46 +3,39 @@
 #include <windows.h>
 
 #include "TestFolder.h"
+#include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
 
-TEST(CheckFolder, AcceptsExistingFoldersOnReadyDrives)
+// Relative texts ("sub", "C:sub") would make the run work below whatever the
+// current directory happens to be.
+TEST(CheckFolder, OnlyExistingFoldersFromADrivesRoot)
 {
     TestFolder dir;
     const std::string file = dir.MakeFile("f.txt");
-    EXPECT_TRUE(CheckFolder("C:\\"));
-    EXPECT_TRUE(CheckFolder(dir.Path()));
-    EXPECT_TRUE(CheckFolder(dir.Path() + "\\"));
-    EXPECT_FALSE(CheckFolder(file));
-    EXPECT_FALSE(CheckFolder(dir / "missing"));
-    EXPECT_FALSE(CheckFolder(""));
-    EXPECT_FALSE(CheckFolder("\\\\srv\\share\\dir"));
-}
-
-// A relative text would make the run work below the current directory.
-TEST(CheckFolder, RefusesRelativeTexts)
-{
-    TestFolder dir;
     dir.MakeFolder("sub");
     char saved[MAX_PATH];
     ::GetCurrentDirectoryA(MAX_PATH, saved);
     ASSERT_TRUE(::SetCurrentDirectoryA(dir.Path().c_str()));
     const std::string drive = dir.Path().substr(0, 2);
-    EXPECT_FALSE(CheckFolder("sub"));
-    EXPECT_FALSE(CheckFolder(drive + "sub"));
-    EXPECT_FALSE(CheckFolder(drive));
+    for (const std::string& good : {std::string("C:\\"), dir.Path(), dir.Path() + "\\"})
+        EXPECT_TRUE(CheckFolder(good)) << good;
+    for (const std::string& bad : {file, dir / "missing", std::string(), std::string("\\\\srv\\share\\dir"),
+                                   std::string("sub"), drive + "sub", drive, std::string("C:/")})
+        EXPECT_FALSE(CheckFolder(bad)) << bad;
     ::SetCurrentDirectoryA(saved);
-}
-
-TEST(CheckFolder, RefusesDrivesThatDoNotExist)
-{
-    // Find a letter that names no drive in this prefix.
     for (char letter = 'Q'; letter <= 'Y'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
         if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR) {
-            EXPECT_FALSE(CheckFolder(root));
-            EXPECT_FALSE(CheckFolder(root + "dir"));
-            return;
+            EXPECT_FALSE(CheckFolder(root)) << root;
         }
     }
-    GTEST_SKIP() << "every letter is a drive";
+}
+
+// ERROR_DISK_CHANGE's text has an insert: it stays as it is, never filled
+// from arguments that are not there.
+TEST(GetSystemErrorText, TheSystemsTextWithoutItsLineBreak)
+{
+    EXPECT_EQ(GetSystemErrorText(ERROR_FILE_NOT_FOUND), "ファイルが見つかりません。");
+    EXPECT_NE(GetSystemErrorText(ERROR_DISK_CHANGE).find("%1"), std::string::npos);
+    EXPECT_NE(GetSystemErrorText(0x2345678).find(std::to_string(0x2345678)), std::string::npos);
 }

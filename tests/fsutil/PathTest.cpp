@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include "TestFolder.h"
 #include "fsutil/Path.h"
 
 namespace {
@@ -16,62 +19,72 @@ std::string Removed(std::string path)
     return path;
 }
 
+const std::string kLong = "C:\\" + std::string(400, 'a');
+
 } // namespace
 
-TEST(AddBackslash, ShapesFolderTexts)
-{
-    EXPECT_EQ(Added("C"), "C:\\");
-    EXPECT_EQ(Added("C:"), "C:");
-    EXPECT_EQ(Added(""), "");
-    EXPECT_EQ(Added("abc"), "abc");
-    EXPECT_EQ(Added("C:\\"), "C:\\");
-    EXPECT_EQ(Added("C:\\a"), "C:\\a\\");
-    EXPECT_EQ(Added("\\\\srv\\share"), "\\\\srv\\share\\");
-}
-
 // ソ is 0x83 0x5C: its trail byte is never a backslash.
-TEST(AddBackslash, KatakanaSoIsOneCharacter)
+TEST(PathTexts, ShapeTrailingBackslashesByCharacters)
 {
-    EXPECT_EQ(Added("C:\\ソ"), "C:\\ソ\\");
-    EXPECT_EQ(Added("Cソ"), "Cソ");
-    EXPECT_EQ(Added("C:\\ソ\\"), "C:\\ソ\\");
+    struct Case {
+        std::string text, added, removed;
+    };
+    const Case cases[] = {
+        {"C", "C:\\", "C"},
+        {"C:", "C:", "C:"},
+        {"", "", ""},
+        {"abc", "abc", "abc"},
+        {"C:\\", "C:\\", "C:\\"},
+        {"ab\\", "ab\\", "ab\\"},
+        {"abc\\", "abc\\", "abc"},
+        {"C:\\a", "C:\\a\\", "C:\\a"},
+        {"C:\\a\\\\", "C:\\a\\\\", "C:\\a\\"},
+        {"\\\\srv\\share", "\\\\srv\\share\\", "\\\\srv\\share"},
+        {"C:\\ソ", "C:\\ソ\\", "C:\\ソ"},
+        {"Cソ", "Cソ", "Cソ"},
+        {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ"},
+        {kLong, kLong + "\\", kLong},
+        {kLong + "\\", kLong + "\\", kLong},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Added(c.text), c.added) << c.text;
+        EXPECT_EQ(Removed(c.text), c.removed) << c.text;
+    }
 }
 
-TEST(RemoveBackslash, RemovesOneTrailingBackslash)
+TEST(PathTexts, FolderPartSplitsLikeTheRuntime)
 {
-    EXPECT_EQ(Removed("C:\\"), "C:\\");
-    EXPECT_EQ(Removed("ab\\"), "ab\\");
-    EXPECT_EQ(Removed("abc\\"), "abc");
-    EXPECT_EQ(Removed("C:\\a\\"), "C:\\a");
-    EXPECT_EQ(Removed("C:\\a\\\\"), "C:\\a\\");
-    EXPECT_EQ(Removed("C:\\ソ"), "C:\\ソ");
-    EXPECT_EQ(Removed("C:\\ソ\\"), "C:\\ソ");
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\dir\\file.txt", "C:\\dir\\"}, {"C:\\file.txt", "C:\\"}, {"C:file.txt", "C:"},
+        {"file.txt", ""},                   {"C:\\", "C:\\"},         {"C:\\dir\\", "C:\\dir\\"},
+        {"C:\\aソ", "C:\\"},                {"C:\\ソ\\x", "C:\\ソ\\"}, {kLong + "\\x", kLong + "\\"},
+    };
+    for (const auto& [path, folder] : cases)
+        EXPECT_EQ(GetFolderPart(path), folder) << path;
 }
 
-TEST(PathTexts, LongTextsAreHandledWhole)
+// Run once where it was built, and once more from a copy in a folder whose
+// path is short in characters but longer than MAX_PATH in Shift-JIS bytes.
+TEST(PathTexts, ModuleFolderIsTheWholeFolderOfTheExecutable)
 {
-    const std::string folder = "C:\\" + std::string(400, 'a');
-    EXPECT_EQ(Added(folder), folder + "\\");
-    EXPECT_EQ(Removed(folder + "\\"), folder);
-    EXPECT_EQ(GetFolderPart(folder + "\\x.txt"), folder + "\\");
+    wchar_t wide[1024] = {};
+    ::GetModuleFileNameW(nullptr, wide, 1024);
+    char path[2048] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr);
+    EXPECT_EQ(GetModulePath(), path);
+    EXPECT_EQ(GetModuleFolder(), GetFolderPart(path));
 }
 
-TEST(GetFolderPart, SplitsLikeTheRuntime)
+TEST(PathTexts, ModuleFolderOfAnExecutableBeyondThePathLimit)
 {
-    EXPECT_EQ(GetFolderPart("C:\\dir\\file.txt"), "C:\\dir\\");
-    EXPECT_EQ(GetFolderPart("C:\\file.txt"), "C:\\");
-    EXPECT_EQ(GetFolderPart("C:file.txt"), "C:");
-    EXPECT_EQ(GetFolderPart("file.txt"), "");
-    EXPECT_EQ(GetFolderPart("C:\\"), "C:\\");
-    EXPECT_EQ(GetFolderPart("C:\\dir\\"), "C:\\dir\\");
-    EXPECT_EQ(GetFolderPart("C:\\aソ"), "C:\\");
-    EXPECT_EQ(GetFolderPart("C:\\ソ\\x"), "C:\\ソ\\");
-}
-
-TEST(GetModuleFolder, IsTheExecutablesFolderWithBackslash)
-{
-    const std::string folder = GetModuleFolder();
-    ASSERT_GE(folder.size(), 3u);
-    EXPECT_EQ(folder.back(), '\\');
-    EXPECT_EQ(folder[1], ':');
+    TestFolder dir;
+    std::string name;
+    for (int i = 0; i < 130; ++i)
+        name += "ア";
+    const std::wstring folder = LongPath(dir.MakeFolder(name)).substr(4);
+    const std::wstring copy = folder + L"\\path_test.exe";
+    wchar_t self[1024] = {};
+    ::GetModuleFileNameW(nullptr, self, 1024);
+    ASSERT_TRUE(::CopyFileW(self, copy.c_str(), FALSE));
+    EXPECT_EQ(RunTestProgram("PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable", copy), 0u);
 }

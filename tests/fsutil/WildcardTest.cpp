@@ -1,57 +1,48 @@
 #include <gtest/gtest.h>
 
+#include "fsutil/Find.h"
 #include "fsutil/Wildcard.h"
 
-TEST(MatchesPattern, StarsAndQuestionMarks)
+// ア is 83 41 and 83 61 is another character: trail bytes are never folded
+// as ASCII letters; ソ is 83 5C and never a backslash.
+TEST(MatchesPattern, LongNamesByTheSearchsRules)
 {
-    EXPECT_TRUE(MatchesPattern("a.obj", "*.obj"));
-    EXPECT_TRUE(MatchesPattern(".obj", "*.obj"));
-    EXPECT_FALSE(MatchesPattern("a.obj.txt", "*.obj"));
-    EXPECT_TRUE(MatchesPattern("a.obj.obj", "*.obj"));
-    EXPECT_TRUE(MatchesPattern("ab.c", "a?.c"));
-    EXPECT_FALSE(MatchesPattern("a.c", "a?.c"));
-    EXPECT_TRUE(MatchesPattern("x-1-y", "*-*-*"));
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"a.obj", "*.obj", true},          {".obj", "*.obj", true},
+        {"a.obj.txt", "*.obj", false},     {"a.obj.obj", "*.obj", true},
+        {"ab.c", "a?.c", true},            {"a.c", "a?.c", false},
+        {"x-1-y", "*-*-*", true},          {"x-1", "*-*-*", false},
+        {"app.resources", "*.res", false}, {"settings.tmpl", "*.tmp", false},
+        {"A.OBJ", "*.obj", true},          {"a.obj", "*.OBJ", true},
+        {"Zq.Tmp", "zQ.tMP", true},        {"a.obk", "*.obj", false},
+        {"readme", "*.*", true},           {"a.b.c", "*.*", true},
+        {"anything", "*", true},           {"a", "a.*", true},
+        {"readme", "*.", true},            {"readme.txt", "*.", false},
+        {"a.tmp", "*.tmp ", true},         {"a.tmp", "*.tmp.", true},
+        {"a.tmp", "*.tmp. .", true},       {"a.tmpx", "*.tmp ", false},
+        {"a.tmp", " *.tmp", false},        {" h.tmp", " *.tmp", true},
+        {"a.tmp", "a.tmp.", true},         {"ソ.tmp", "?.tmp", true},
+        {"ソース.tmp", "ソ*.tmp", true},   {"ア.tmp", "ソ.tmp", false},
+        {"\x83\x61.tmp", "ア.tmp", false}, {"ア.tmp", "*a.tmp", false},
+        {"xア.tmp", "x*A.tmp", false},     {"ソ", "*\\", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " / " << c.pattern;
 }
 
-// The platform's search also matches hidden short names; these must not.
-TEST(MatchesPattern, LongNameOnly)
+TEST(Names, PathSyntaxIsFoundByCharacters)
 {
-    EXPECT_FALSE(MatchesPattern("app.resources", "*.res"));
-    EXPECT_FALSE(MatchesPattern("settings.tmpl", "*.tmp"));
-    EXPECT_FALSE(MatchesPattern("project.pchx", "*.pch"));
-}
-
-TEST(MatchesPattern, AsciiCaseIsIgnored)
-{
-    EXPECT_TRUE(MatchesPattern("A.OBJ", "*.obj"));
-    EXPECT_TRUE(MatchesPattern("a.obj", "*.OBJ"));
-}
-
-TEST(MatchesPattern, DosDotRules)
-{
-    EXPECT_TRUE(MatchesPattern("readme", "*.*"));
-    EXPECT_TRUE(MatchesPattern("a.b.c", "*.*"));
-    EXPECT_TRUE(MatchesPattern("anything", "*"));
-    EXPECT_TRUE(MatchesPattern("readme", "*."));
-    EXPECT_FALSE(MatchesPattern("readme.txt", "*."));
-    EXPECT_TRUE(MatchesPattern("a", "a.*"));
-}
-
-// Double-byte characters are one character for "?" and match exactly; their
-// trail bytes are never folded as ASCII letters (ア is 83 41, 83 61 another).
-TEST(MatchesPattern, DoubleByteCharacters)
-{
-    EXPECT_TRUE(MatchesPattern("ソ.tmp", "?.tmp"));
-    EXPECT_TRUE(MatchesPattern("ソース.tmp", "ソ*.tmp"));
-    EXPECT_FALSE(MatchesPattern("ア.tmp", "ソ.tmp"));
-    EXPECT_FALSE(MatchesPattern("\x83\x61.tmp", "ア.tmp"));
-}
-
-TEST(PatternLeavesFolder, BackslashOrColonOnly)
-{
-    EXPECT_TRUE(PatternLeavesFolder("..\\*.obj"));
-    EXPECT_TRUE(PatternLeavesFolder("C:*.obj"));
-    EXPECT_TRUE(PatternLeavesFolder("sub\\*"));
-    EXPECT_FALSE(PatternLeavesFolder("*.obj"));
-    EXPECT_FALSE(PatternLeavesFolder("ソ*.obj"));
+    for (const char* bad : {"..\\*.obj", "C:*.obj", "sub\\*"})
+        EXPECT_TRUE(PatternLeavesFolder(bad)) << bad;
+    for (const char* good : {"*.obj", "ソ*.obj"})
+        EXPECT_FALSE(PatternLeavesFolder(good)) << good;
+    for (const char* bad : {"x\\..\\victim.tmp", "a/b", "c:d", "ソ\\"})
+        EXPECT_FALSE(IsSafeName(bad)) << bad;
+    for (const char* good : {"ソ", "ソース.tmp", "a.b", " x"})
+        EXPECT_TRUE(IsSafeName(good)) << good;
 }

@@ -7,19 +7,8 @@
 
 using win::TextFile;
 
-TEST(TextFile, WritesLineEndsAsCrLf)
-{
-    TestFolder dir;
-    const std::string path = dir / "out.txt";
-    TextFile file;
-    ASSERT_TRUE(file.Open(path, TextFile::Mode::CreateWrite));
-    EXPECT_TRUE(file.WriteString("一行目\n"));
-    EXPECT_TRUE(file.WriteString("two\nthree\n"));
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(ReadBytes(path), "一行目\r\ntwo\r\nthree\r\n");
-}
-
-TEST(TextFile, CreateTruncatesAndLocksOthersOut)
+// Creating truncates the old content and locks other openers out.
+TEST(TextFile, WritesCrLfAndReadsEveryLineEnd)
 {
     TestFolder dir;
     const std::string path = dir.MakeFile("out.txt", "old content that is longer");
@@ -28,47 +17,35 @@ TEST(TextFile, CreateTruncatesAndLocksOthersOut)
     TextFile other;
     EXPECT_FALSE(other.Open(path, TextFile::Mode::Read));
     EXPECT_EQ(other.LastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_TRUE(file.WriteString("new\n"));
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(ReadBytes(path), "new\r\n");
-}
-
-TEST(TextFile, ReadsCrLfAndLfLineEndsAndAnUnendedLastLine)
-{
-    TestFolder dir;
+    EXPECT_FALSE(other.WriteString("x\n"));
     const std::string big(200000, 'x');
-    const std::string path = dir.MakeFile("in.txt", "a\r\n\r\nb\nlone\rcr\r\n" + big + "\r\nlast");
-    TextFile file;
+    EXPECT_TRUE(file.WriteString("一行目\ntwo\n\nlone\rcr\n" + big + "\nlast"));
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), "一行目\r\ntwo\r\n\r\nlone\rcr\r\n" + big + "\r\nlast");
+
+    WriteBytes(path, "a\nb\r\n" + ReadBytes(path));
     ASSERT_TRUE(file.Open(path, TextFile::Mode::Read));
     std::vector<std::string> lines;
     std::string line;
     while (file.ReadString(line))
         lines.push_back(line);
     EXPECT_EQ(file.LastError(), 0u);
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "b", "lone\rcr", big, "last"}));
-}
-
-TEST(TextFile, OpenFailureKeepsTheSystemsCode)
-{
-    TestFolder dir;
-    TextFile file;
-    EXPECT_FALSE(file.Open(dir / "missing.txt", TextFile::Mode::Read));
-    EXPECT_EQ(file.LastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_FALSE(file.IsOpen());
-    std::string line;
-    EXPECT_FALSE(file.ReadString(line));
-    EXPECT_FALSE(file.WriteString("x\n"));
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "一行目", "two", "", "lone\rcr", big, "last"}));
 }
 
 // Z:\dev\full refuses every write with "no space": the failure must reach
 // the writer, at the latest when the file is closed.
-TEST(TextFile, WriteErrorsAreReportedNeverIgnored)
+TEST(TextFile, FailuresKeepTheSystemsCode)
 {
-    TextFile file;
-    ASSERT_TRUE(file.Open("Z:\\dev\\full", TextFile::Mode::CreateWrite)) << file.LastError();
+    TestFolder dir;
+    TextFile missing;
+    EXPECT_FALSE(missing.Open(dir / "missing.txt", TextFile::Mode::Read));
+    EXPECT_EQ(missing.LastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    TextFile full;
+    ASSERT_TRUE(full.Open("Z:\\dev\\full", TextFile::Mode::CreateWrite)) << full.LastError();
     bool ok = true;
     for (int i = 0; i < 10000 && ok; ++i)
-        ok = file.WriteString("line of text to fill the buffer\n");
-    EXPECT_FALSE(ok && file.Close());
-    EXPECT_EQ(file.LastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+        ok = full.WriteString("line of text to fill the buffer\n");
+    EXPECT_FALSE(ok && full.Close());
+    EXPECT_EQ(full.LastError(), static_cast<DWORD>(ERROR_DISK_FULL));
 }

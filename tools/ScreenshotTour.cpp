@@ -1,7 +1,8 @@
-// Walks a copy of the program through the states that docs/ shows and asks
-// scripts/screenshots.sh to photograph each: it writes "name x y width
+// Walks a copy of the program through the states that docs/help shows and
+// asks scripts/screenshots.sh to photograph each: it writes "name x y width
 // height" to the request file and waits until the script has removed it.
-// Arguments: the program, its folder of work, the request file.
+// Arguments: the program, its folder of work, the request file, and
+// optionally a name: then only the main window is shot, under that name.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,7 +25,7 @@ bool Shoot(const char* name, HWND window)
         return false;
     {
         std::ofstream request(g_request);
-        request << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+        request << "help/" << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
                 << rect.bottom - rect.top << '\n';
     }
     return ui::WaitUntil([] { return ::GetFileAttributesA(g_request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000);
@@ -54,7 +55,7 @@ void AnswerReport(DWORD process)
     ui::DismissMessageBox("Purgox.Exe", process, 60000);
 }
 
-bool Tour(const std::string& exe, const std::string& home)
+bool Tour(const std::string& exe, const std::string& home, const char* mainOnly)
 {
     const std::string work = home + "\\作業フォルダ";
     MakeFiles(work, ".bak", 30);
@@ -73,6 +74,11 @@ bool Tour(const std::string& exe, const std::string& home)
     ui::PickComboItem(main, IDC_FILETYPES, 1);
     ui::WaitUntil([&] { return ui::GetComboSel(main, IDC_FILETYPES) == 1; });
     ::Sleep(300);
+    if (mainOnly) {
+        Shoot(mainOnly, main);
+        ui::Command(main, IDCANCEL);
+        return program.WaitForExit();
+    }
     Shoot("main-idle", main);
 
     // Through the recycle bin each file takes a tenth of a second: time to
@@ -122,12 +128,12 @@ bool Tour(const std::string& exe, const std::string& home)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: screenshot_tour PROGRAM HOME REQUEST\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: screenshot_tour PROGRAM HOME REQUEST [NAME]\n");
         return 2;
     }
     g_request = argv[3];
-    const bool done = Tour(argv[1], argv[2]);
+    const bool done = Tour(argv[1], argv[2], argc == 5 ? argv[4] : nullptr);
     if (!done)
         std::fprintf(stderr, "screenshot_tour: the program did not go through every state\n");
     return done ? 0 : 1;

@@ -1,5 +1,5 @@
 // Opens the folder tree at a folder with Japanese names on P: and asks
-// scripts/screenshot-tree.sh to photograph it: it writes "name x y width
+// scripts/screenshots.sh to photograph it: it writes "name x y width
 // height" to the request file (the one argument) and waits until the script
 // has removed it. The folders are gone again at the end.
 #include <windows.h>
@@ -8,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-#include "TestDrives.h"
 #include "TestFolder.h"
 #include "TreeDialog.h"
 
@@ -23,7 +22,7 @@ bool Shoot(const std::string& requestFile, const char* name, HWND window)
         return false;
     {
         std::ofstream request(requestFile);
-        request << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+        request << "help/" << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
                 << rect.bottom - rect.top << '\n';
     }
     return ui::WaitUntil([&] { return ::GetFileAttributesA(requestFile.c_str()) == INVALID_FILE_ATTRIBUTES; },
