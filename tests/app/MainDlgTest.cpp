@@ -8,7 +8,7 @@
 TEST_F(MainWindow, FirstStartShowsTheHomeFolderTheBuiltInEntriesAndIdleControls)
 {
     home.MakeFile("x.obj");
-    Open();
+    ASSERT_TRUE(Open());
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FILETYPES), kBuildTypes);
@@ -44,7 +44,7 @@ TEST_F(MainWindow, FirstStartShowsTheHomeFolderTheBuiltInEntriesAndIdleControls)
 
 TEST_F(MainWindow, ListButtonsAndOptionBoxesAreWired)
 {
-    Open();
+    ASSERT_TRUE(Open());
     ui::TypeText(dlg, IDC_FILETYPES, "*.log");
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_TRUE(ui::IsItemVisible(dlg, IDC_ADD_TYPE));
@@ -86,21 +86,21 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     const std::string work = home.MakeFolder("work");
     const std::string spec = home / "Purgox.dat";
     WriteBytes(spec, work + "\r\n\r\n*.a\r\n");
-    Open();
+    ASSERT_TRUE(Open());
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), work);
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{"", "*.a"}));
     ui::PickComboItem(dlg, IDC_FILETYPES, 1);
-    Close();
+    EXPECT_TRUE(Close());
     EXPECT_EQ(ReadLines(spec), (Lines{work, "*.a"}));
 
     // A folder line that is no folder, and no entries: the defaults.
     WriteBytes(spec, "Q:\\nowhere\\\r\n");
-    Open();
+    ASSERT_TRUE(Open());
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 2u);
     ui::SetText(dlg, IDC_FOLDER, "Q:\\typed");
     ui::TypeText(dlg, IDC_FILETYPES, "*.zzz");
-    Close();
+    EXPECT_TRUE(Close());
     EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", "*.zzz", kBuildTypes, kTempTypes}));
 
     // A file that cannot be read, nor written at closing: warnings, defaults,
@@ -108,11 +108,11 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     const std::string old = ReadBytes(spec);
     {
         const win::Handle held(::CreateFileA(spec.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        Open(GetSystemErrorText(ERROR_SHARING_VIOLATION));
+        ASSERT_TRUE(Open(GetSystemErrorText(ERROR_SHARING_VIOLATION)));
         EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
         ui::Command(dlg, IDCANCEL);
         EXPECT_FALSE(ui::DismissMessageBox(ui::kDefaultBoxCaption).empty());
-        Close();
+        EXPECT_TRUE(Close());
     }
     EXPECT_EQ(ReadBytes(spec), old);
 }

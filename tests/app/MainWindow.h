@@ -22,10 +22,10 @@ constexpr char kIdleStatus[] = "フォルダと削除するファイルの種類
 
 class MainWindow : public ::testing::Test {
 protected:
-    void TearDown() override { Close(); }
+    void TearDown() override { EXPECT_TRUE(Close()); }
 
     // A warning expected before the window shows is answered first.
-    void Open(const std::string& warning = "")
+    ::testing::AssertionResult Open(const std::string& warning = "")
     {
         const std::string folder = home.Path() + "\\";
         m_thread = std::make_unique<ui::ModalThread>([folder] {
@@ -34,19 +34,21 @@ protected:
             return CPurgoxDlg(nullptr, folder).DoModal();
         });
         if (!warning.empty()) {
-            EXPECT_TRUE(Warns(warning));
+            const ::testing::AssertionResult warned = Warns(warning);
+            if (!warned)
+                return warned;
         }
         dlg = m_thread->WaitForDialog("指定ﾌｧｲﾙの一括削除");
-        ASSERT_NE(dlg, nullptr);
+        return dlg ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "no main window";
     }
     // Esc, as the close button; the window must end.
-    void Close()
+    ::testing::AssertionResult Close()
     {
-        if (!m_thread)
-            return;
-        ui::Command(dlg, IDCANCEL);
-        EXPECT_TRUE(m_thread->Join());
+        if (m_thread)
+            ui::Command(dlg, IDCANCEL);
+        const bool ended = !m_thread || m_thread->Join();
         m_thread.reset();
+        return ended ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "the main window stays";
     }
     HWND WaitForConfirm() const { return m_thread->WaitForDialog("ﾌｧｲﾙ削除前の確認"); }
     void Run(const std::string& folder, const std::string& entry)

@@ -187,21 +187,22 @@ std::vector<std::string> GetListItems(HWND dialog, int id)
     return ReadItems(::GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
-ModalThread::ModalThread(std::function<INT_PTR()> run) : m_done(::CreateEventA(nullptr, TRUE, FALSE, nullptr))
+ModalThread::ModalThread(std::function<INT_PTR()> run) : m_run(std::move(run))
 {
-    win::Handle started(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    m_thread = std::thread([this, &started, run = std::move(run)] {
-        m_threadId = ::GetCurrentThreadId();
-        ::SetEvent(started.Get());
-        m_result = run();
-        ::SetEvent(m_done.Get());
-    });
-    ::WaitForSingleObject(started.Get(), INFINITE);
+    m_thread.Reset(::CreateThread(
+        nullptr, 0,
+        [](LPVOID self) -> DWORD {
+            auto& thread = *static_cast<ModalThread*>(self);
+            thread.m_result = thread.m_run();
+            return 0;
+        },
+        this, 0, &m_threadId));
 }
 
+// A test that failed half-way leaves its dialogs open; a thread that still
+// will not end is left behind rather than waited for.
 ModalThread::~ModalThread()
 {
-    // A test that failed half-way leaves its dialogs open.
     for (int round = 0; round < 50 && !Join(100); ++round)
         ::EnumThreadWindows(
             m_threadId,
@@ -211,10 +212,6 @@ ModalThread::~ModalThread()
                 return TRUE;
             },
             0);
-    if (Join(0))
-        m_thread.join();
-    else
-        m_thread.detach();
 }
 
 bool ChildProcess::Start(const std::string& exePath, const std::string& workFolder)

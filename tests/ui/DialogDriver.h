@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "win/Handle.h"
@@ -75,7 +74,7 @@ public:
     ModalThread(const ModalThread&) = delete;
     ModalThread& operator=(const ModalThread&) = delete;
 
-    bool Join(DWORD timeoutMs = kTimeout) { return ::WaitForSingleObject(m_done.Get(), timeoutMs) == WAIT_OBJECT_0; }
+    bool Join(DWORD timeoutMs = kTimeout) { return ::WaitForSingleObject(m_thread.Get(), timeoutMs) == WAIT_OBJECT_0; }
     // What the function returned (valid after Join).
     INT_PTR Result() const { return m_result; }
     HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeout) const
@@ -84,10 +83,10 @@ public:
     }
 
 private:
-    std::thread m_thread;
-    win::Handle m_done;
-    DWORD m_threadId = 0;
+    std::function<INT_PTR()> m_run;
     INT_PTR m_result = -1;
+    DWORD m_threadId = 0;
+    win::Handle m_thread;
 };
 
 // A program started for a black-box run; killed at the end if still running.
