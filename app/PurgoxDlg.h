@@ -54,7 +54,7 @@ private:
     void OnTypeEditChange();
     void OnTypeSelChange();
 
-    // Settings file
+    // Settings file (PurgoxDlg.cpp)
     int LoadSpec();
     void SaveSpec();
 
