@@ -79,14 +79,11 @@ TEST(HelpChoice, HelpFileFirstThenThePageBesideTheProgramThenAWarning)
     } cases[] = {
         {"C:\\Tools\\Purgox.exe", {"C:\\Tools\\Purgox.HLP", "C:\\Tools\\Purgox.html"}, HelpViewer::WinHelp,
          "C:\\Tools\\Purgox.HLP"},
-        {"C:\\Tools\\Purgox.exe", {"C:\\Tools\\Purgox.html"}, HelpViewer::Page, "C:\\Tools\\Purgox.html"},
-        {"C:\\Tools\\Purgox.exe", {}, HelpViewer::Missing, "C:\\Tools\\Purgox.html"},
         // The help file follows the executable's name; the page keeps its own.
         {"C:\\v1.2\\Cleaner.exe", {"C:\\v1.2\\Purgox.HLP", "C:\\v1.2\\Purgox.html"}, HelpViewer::Page,
          "C:\\v1.2\\Purgox.html"},
-        {"C:\\v1.2\\Cleaner.exe", {"C:\\v1.2\\Cleaner.HLP"}, HelpViewer::WinHelp, "C:\\v1.2\\Cleaner.HLP"},
         // ソ ends in the byte 0x5C, which is no folder separator.
-        {"C:\\ソフト\\Purgox.exe", {"C:\\ソフト\\Purgox.html"}, HelpViewer::Page, "C:\\ソフト\\Purgox.html"},
+        {"C:\\ソフト\\Cleaner.exe", {"C:\\ソフト\\Cleaner.HLP"}, HelpViewer::WinHelp, "C:\\ソフト\\Cleaner.HLP"},
         {"C:\\Tools\\bin\\Purgox.exe", {"C:\\Tools\\Purgox.html"}, HelpViewer::Missing,
          "C:\\Tools\\bin\\Purgox.html"},
     };
