@@ -2,7 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/HelpFile.h"
+#include "app/SettingsFile.h"
 #include "browse/DirSelectDlg.h"
+#include "fsutil/ErrorText.h"
+#include "fsutil/FolderCheck.h"
 #include "fsutil/Listing.h"
 #include "fsutil/Path.h"
 #include "logview/DeleteLogDlg.h"
@@ -42,12 +45,14 @@ INT_PTR CPurgoxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CPurgoxDlg::OnInitDialog()
 {
-    m_staticStatus.Attach(Item(IDC_STATUS).Handle());
-    m_comboTypes.Attach(Item(IDC_FILETYPES).Handle());
-    m_editFolder.Attach(Item(IDC_FOLDER).Handle());
-    m_animate.Attach(Item(IDC_ANIMATE).Handle());
+    AttachItem(m_staticStatus, IDC_STATUS);
+    AttachItem(m_comboTypes, IDC_FILETYPES);
+    AttachItem(m_editFolder, IDC_FOLDER);
+    AttachItem(m_animate, IDC_ANIMATE);
     m_host = std::make_unique<CRunHost>(Handle(), m_fileLog);
     m_run = std::make_unique<CDeleteRun>(*m_host);
+    // Every stop, the user's or the run's own, makes the controls idle.
+    m_run->SetStopListener([this] { UpdateRunState(); });
 
     char about[256] = {};
     if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about) > 0) {
@@ -67,9 +72,7 @@ BOOL CPurgoxDlg::OnInitDialog()
         SetDefaultTypes();
 
     m_editFolder.SetText(m_strFolder);
-    FillTypeCombo();
-    m_comboTypes.SetCurSel(0);
-    m_comboTypes.SetEditSel(0, -1);
+    FillTypeCombo(0);
     // The dialog manager then moves the focus to the first tab stop, the
     // folder field.
     m_comboTypes.Focus();
@@ -117,16 +120,8 @@ void CPurgoxDlg::OnOK() {}
 void CPurgoxDlg::OnCancel()
 {
     OnAddType();
-    if (m_run->m_bRunning) {
-        m_run->m_bRunning = 0;
-        UpdateRunState();
-        return;
-    }
-    if (m_bInRun) {
-        m_bCloseAfterRun = true;
-        return;
-    }
-    Close();
+    if (m_run->Cancel() == CDeleteRun::CancelAction::CloseNow)
+        Close();
 }
 
 void CPurgoxDlg::Close()
@@ -167,11 +162,10 @@ bool CPurgoxDlg::OnPaint()
 
 void CPurgoxDlg::OnNoSubfolders()
 {
-    const win::Button removeEmpty(Item(IDC_REMOVE_EMPTY_DIRS).Handle());
-    const bool noSubfolders = win::Button(Item(IDC_NO_SUBFOLDERS).Handle()).GetCheck() == BST_CHECKED;
+    const bool noSubfolders = IsChecked(IDC_NO_SUBFOLDERS);
     if (noSubfolders)
-        removeEmpty.SetCheck(BST_UNCHECKED);
-    removeEmpty.Enable(!noSubfolders);
+        SetChecked(IDC_REMOVE_EMPTY_DIRS, false);
+    Item(IDC_REMOVE_EMPTY_DIRS).Enable(!noSubfolders);
 }
 
 // Opens at the start folder as last stored, not at the text being typed.
@@ -187,7 +181,7 @@ void CPurgoxDlg::OnBrowse()
 // The log stays open until an aborted walk has returned.
 void CPurgoxDlg::OnShowLog()
 {
-    if (m_bInRun)
+    if (m_run->IsInRun())
         return;
     CDeleteLog viewer(m_strLogPath, Handle());
     viewer.DoModal();
@@ -200,7 +194,7 @@ void CPurgoxDlg::OnHelpButton()
 
 void CPurgoxDlg::UpdateRunState()
 {
-    const bool running = m_run->m_bRunning != 0;
+    const bool running = m_run->IsRunning();
     if (running)
         Item(IDC_REMOVE_EMPTY_DIRS).Enable(false);
     Item(IDCANCEL).SetText(running ? "ｷｬﾝｾﾙ(&X)" : "閉じる(&X)");
@@ -219,4 +213,26 @@ void CPurgoxDlg::UpdateRunState()
         for (int id : kUnderAnimation)
             Item(id).Show(true);
     }
+}
+
+// Whatever was read before a failure stays; the caller falls back to the
+// built-in entries when no entry was read.
+int CPurgoxDlg::LoadSpec()
+{
+    Settings settings;
+    const DWORD error = ReadSettings(m_strSpecPath, settings);
+    if (CheckFolder(settings.strFolder))
+        m_strFolder = settings.strFolder;
+    m_arrTypes = std::move(settings.arrTypes);
+    if (error) {
+        ShowWarning(GetSystemErrorText(error), Handle());
+        return 1;
+    }
+    return m_arrTypes.empty() ? 1 : 0;
+}
+
+void CPurgoxDlg::SaveSpec()
+{
+    if (const DWORD error = WriteSettings(m_strSpecPath, Settings{m_strFolder, m_arrTypes}))
+        ShowWarning(GetSystemErrorText(error), Handle());
 }

@@ -38,24 +38,23 @@ private:
 
     // The run (Run.cpp)
     void OnRun();
-    void RunOnce();
     void ReadOptions();
-    bool RefusePatterns();
+    void RefusePattern();
     bool OpenLog();
     DWORD CloseLog();
     void ReportResult();
 
-    // File-type list (TypeList.cpp)
+    // File-type list (TypeCombo.cpp): m_arrTypes is the list, the combo
+    // shows it.
     void SetDefaultTypes();
-    void FillTypeCombo();
+    void FillTypeCombo(int selected);
     void ReadTypeCombo();
-    int SplitPatterns();
     void OnAddType();
     void OnRemoveType();
     void OnTypeEditChange();
     void OnTypeSelChange();
 
-    // Settings file (SettingsFile.cpp)
+    // Settings file (PurgoxDlg.cpp)
     int LoadSpec();
     void SaveSpec();
 
@@ -65,14 +64,10 @@ private:
     NameList m_arrTypes;
     CDeleteLogFile m_fileLog;
     std::string m_strLogPath;
-    // The run state (patterns, options, counters, running flag); made when
-    // the window exists, since the run's host needs it.
+    // The run and its state; made when the window exists, since the run's
+    // host needs it.
     std::unique_ptr<CRunHost> m_host;
     std::unique_ptr<CDeleteRun> m_run;
-    // Set for the whole of OnRun, also after an abort has made the controls
-    // idle: no second run starts inside it, and a close waits for its end.
-    bool m_bInRun = false;
-    bool m_bCloseAfterRun = false;
 
     win::Window m_staticStatus;
     win::ComboBox m_comboTypes;

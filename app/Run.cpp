@@ -1,5 +1,6 @@
 #include "app/PurgoxDlg.h"
 
+#include "app/TypeList.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
 #include "res/resource.h"
@@ -15,17 +16,8 @@ const char kIdleStatus[] = "フォルダと削除するファイルの種類を�
 // request then waits until the run's report has been dismissed.
 void CPurgoxDlg::OnRun()
 {
-    if (m_bInRun)
+    if (m_run->IsInRun())
         return;
-    m_bInRun = true;
-    RunOnce();
-    m_bInRun = false;
-    if (m_bCloseAfterRun)
-        Close();
-}
-
-void CPurgoxDlg::RunOnce()
-{
     m_strFolder = m_editFolder.GetText();
     if (!CheckFolder(m_strFolder)) {
         ShowWarning("処理開始ﾌｫﾙﾀﾞが不正です．", Handle());
@@ -35,59 +27,52 @@ void CPurgoxDlg::RunOnce()
     OnAddType();
     m_run->m_strFolder = m_strFolder;
     ReadOptions();
-    const int patterns = SplitPatterns();
-    if (RefusePatterns())
-        return;
-
-    m_run->m_nDeleted = 0;
-    m_run->m_nFailed = 0;
-    m_run->m_bRunning = 1;
-    UpdateRunState();
-    if (!m_run->m_bNoLog && !OpenLog()) {
-        m_run->m_bRunning = 0;
-        UpdateRunState();
-        m_staticStatus.SetText(kIdleStatus);
+    m_run->m_arrPatterns = SplitPatterns(m_comboTypes.GetText());
+    if (!m_run->Begin()) {
+        RefusePattern();
         return;
     }
-    if (patterns > 0)
+    UpdateRunState();
+    const bool logged = !m_run->m_bNoLog;
+    const bool walked = !logged || OpenLog();
+    if (walked)
         m_run->StartDelete();
     m_host->ShowStatus();
-    const DWORD logError = m_run->m_bNoLog ? 0 : CloseLog();
-    m_run->m_bRunning = 0;
+    const DWORD logError = logged && walked ? CloseLog() : 0;
+    const bool close = m_run->End();
     UpdateRunState();
-    if (!m_run->m_bNoLog)
-        Item(IDC_LOG).Enable(true);
-    if (logError)
-        ShowWarning(win::FormatText("削除ログ '%s' に書き込めないため、削除を中止しました．\n%s",
-                                    m_strLogPath.c_str(), GetSystemErrorText(logError).c_str()),
-                    Handle());
-    ReportResult();
+    if (walked) {
+        if (logged)
+            Item(IDC_LOG).Enable(true);
+        if (logError)
+            ShowWarning(win::FormatText("削除ログ '%s' に書き込めないため、削除を中止しました．\n%s",
+                                        m_strLogPath.c_str(), GetSystemErrorText(logError).c_str()),
+                        Handle());
+        ReportResult();
+    }
     m_staticStatus.SetText(kIdleStatus);
+    if (close)
+        Close();
 }
 
 void CPurgoxDlg::ReadOptions()
 {
-    const auto check = [this](int id) { return win::Button(Item(id).Handle()).GetCheck() == BST_CHECKED ? 1 : 0; };
-    m_run->m_bNoLog = check(IDC_NO_LOG);
-    m_run->m_bNoSubfolders = check(IDC_NO_SUBFOLDERS);
-    m_run->m_bRemoveEmpty = check(IDC_REMOVE_EMPTY_DIRS);
-    m_run->m_bConfirmEach = check(IDC_CONFIRM_EACH);
-    m_run->m_bRecycle = check(IDC_USE_RECYCLE_BIN);
+    m_run->m_bNoLog = IsChecked(IDC_NO_LOG);
+    m_run->m_bNoSubfolders = IsChecked(IDC_NO_SUBFOLDERS);
+    m_run->m_bRemoveEmpty = IsChecked(IDC_REMOVE_EMPTY_DIRS);
+    m_run->m_bConfirmEach = IsChecked(IDC_CONFIRM_EACH);
+    m_run->m_bRecycle = IsChecked(IDC_USE_RECYCLE_BIN);
 }
 
 // A pattern with a backslash or a colon would list one folder and delete in
 // another; the whole entry is refused before anything is touched.
-bool CPurgoxDlg::RefusePatterns()
+void CPurgoxDlg::RefusePattern()
 {
-    const std::string* refused = FindRefusedPattern(m_run->m_arrPatterns);
-    if (!refused)
-        return false;
     ShowWarning(win::FormatText("ﾌｧｲﾙの種類 '%s' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n"
                                 "何も削除しませんでした．",
-                                refused->c_str()),
+                                m_run->m_strRefusedPattern.c_str()),
                 Handle());
     m_comboTypes.Focus();
-    return true;
 }
 
 // Nothing is deleted without a log to record it.

@@ -6,6 +6,10 @@
 #include "fsutil/Wildcard.h"
 #include "win/Format.h"
 
+namespace {
+
+// The first pattern that would list one folder and delete in another (it
+// holds "\" or ":"), or null. An entry with one is refused whole.
 const std::string* FindRefusedPattern(const NameList& patterns)
 {
     for (const std::string& pattern : patterns) {
@@ -15,18 +19,61 @@ const std::string* FindRefusedPattern(const NameList& patterns)
     return nullptr;
 }
 
-void CDeleteRun::StartDelete()
+} // namespace
+
+bool CDeleteRun::Begin()
 {
     m_nDeleted = 0;
     m_nFailed = 0;
-    m_strRefusedPattern.clear();
     m_dwLogError = 0;
-    m_host.SetStatus("ﾌｧｲﾙを削除中です...");
+    m_strRefusedPattern.clear();
     if (const std::string* refused = FindRefusedPattern(m_arrPatterns)) {
         m_strRefusedPattern = *refused;
-        return;
+        return false;
     }
+    m_bRunning = 1;
+    m_bInRun = true;
+    m_bCloseAfterRun = false;
+    return true;
+}
+
+void CDeleteRun::StartDelete()
+{
+    if (m_arrPatterns.empty())
+        return;
+    m_host.SetStatus("ﾌｧｲﾙを削除中です...");
     DeleteTree(m_strFolder);
+}
+
+void CDeleteRun::Stop()
+{
+    if (!m_bRunning)
+        return;
+    m_bRunning = 0;
+    if (m_onStop)
+        m_onStop();
+}
+
+bool CDeleteRun::End()
+{
+    const bool close = m_bCloseAfterRun;
+    m_bRunning = 0;
+    m_bInRun = false;
+    m_bCloseAfterRun = false;
+    return close;
+}
+
+CDeleteRun::CancelAction CDeleteRun::Cancel()
+{
+    if (m_bRunning) {
+        Stop();
+        return CancelAction::Stopped;
+    }
+    if (m_bInRun) {
+        m_bCloseAfterRun = true;
+        return CancelAction::CloseLater;
+    }
+    return CancelAction::CloseNow;
 }
 
 // After an abort the walk still visits every remaining folder, so emptied
@@ -121,7 +168,7 @@ int CDeleteRun::ConfirmDelete(const std::string& path)
     if (answer.bNoMoreConfirm)
         m_bConfirmEach = 0;
     if (answer.bAborted)
-        m_bRunning = 0;
+        Stop();
     return answer.nResult == IDOK;
 }
 
@@ -140,7 +187,7 @@ void CDeleteRun::WriteLog(const std::string& line)
         return;
     m_dwLogError = m_host.WriteLog(line);
     if (m_dwLogError)
-        m_bRunning = 0;
+        Stop();
 }
 
 // A name that holds path syntax would name another file or folder once

@@ -3,14 +3,11 @@
 // files, deleting the files that match the patterns, pattern by pattern.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "engine/DeleteHost.h"
 #include "fsutil/Listing.h"
-
-// The first pattern that would list one folder and delete in another (it
-// holds "\" or ":"), or null. An entry with one is refused whole.
-const std::string* FindRefusedPattern(const NameList& patterns);
 
 class CDeleteRun {
 public:
@@ -18,7 +15,7 @@ public:
     CDeleteRun(const CDeleteRun&) = delete;
     CDeleteRun& operator=(const CDeleteRun&) = delete;
 
-    // Filled by the caller before StartDelete.
+    // Filled by the caller before Begin.
     std::string m_strFolder;
     NameList m_arrPatterns;
     int m_bNoLog = 0;
@@ -27,19 +24,34 @@ public:
     int m_bConfirmEach = 0;
     int m_bRecycle = 0;
 
-    // 1 while the run may delete; clearing it stops the run at its next
-    // pump point.
-    int m_bRunning = 0;
     int m_nDeleted = 0;
     int m_nFailed = 0;
-    // Set when the run refused to start: a pattern that names another folder.
+    // Set when Begin refused the run: a pattern that names another folder.
     std::string m_strRefusedPattern;
     // Set when a log line could not be written; the run stopped deleting.
     DWORD m_dwLogError = 0;
 
-    // Zeroes the counters and results, walks the tree and returns when the
-    // walk is over. The caller sets m_bRunning to 1 first.
+    // The run's state: idle, then deleting from Begin to Stop, then its walk
+    // still returning until End. Begin zeroes the counters and results; it
+    // refuses (false) an entry with a pattern that names another folder.
+    bool Begin();
+    // Walks the tree and returns when the walk is over; an entry without
+    // patterns visits nothing.
     void StartDelete();
+    // No more deletions: the walk returns at its next pump points.
+    void Stop();
+    // The walk has returned; answers whether a close waits for that.
+    bool End();
+    // The close button: stops the deletions, waits for a stopped walk, or
+    // lets the window close now.
+    enum class CancelAction { Stopped, CloseLater, CloseNow };
+    CancelAction Cancel();
+
+    bool IsRunning() const { return m_bRunning != 0; }
+    bool IsInRun() const { return m_bInRun; }
+    // Told of every stop, also of those the run makes itself (the
+    // confirmation's abort, a failed log write).
+    void SetStopListener(std::function<void()> listener) { m_onStop = std::move(listener); }
 
 private:
     void DeleteTree(const std::string& folder);
@@ -54,4 +66,9 @@ private:
     bool CheckPathLength(const std::string& path);
 
     IDeleteHost& m_host;
+    // 1 while the run may delete; the walk looks at it at its pump points.
+    int m_bRunning = 0;
+    bool m_bInRun = false;
+    bool m_bCloseAfterRun = false;
+    std::function<void()> m_onStop;
 };

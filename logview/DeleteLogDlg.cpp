@@ -11,7 +11,7 @@ CDeleteLog::CDeleteLog(const std::string& path, HWND parent)
 
 BOOL CDeleteLog::OnInitDialog()
 {
-    m_listLog.Attach(Item(IDC_LOG_LIST).Handle());
+    AttachItem(m_listLog, IDC_LOG_LIST);
     SetList();
     return TRUE;
 }

@@ -13,7 +13,6 @@ class Button : public Window {
 public:
     using Window::Window;
     int GetCheck() const { return static_cast<int>(Send(BM_GETCHECK)); }
-    void SetCheck(int state) const { Send(BM_SETCHECK, static_cast<WPARAM>(state)); }
 };
 
 class ComboBox : public Window {
@@ -23,7 +22,7 @@ public:
     {
         return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
-    int DeleteString(int index) const { return static_cast<int>(Send(CB_DELETESTRING, index)); }
+    void ResetContent() const { Send(CB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
     void SetCurSel(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }

@@ -44,7 +44,7 @@ INT_PTR Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         LRESULT result = 0;
         if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
             return FALSE;
-        ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
+        SetMessageResult(result);
         return TRUE;
     }
     default:

@@ -21,10 +21,20 @@ public:
     INT_PTR DoModal();
 
     Window Item(int id) const { return Window(::GetDlgItem(Handle(), id)); }
+    // Binds a control member to the dialog's item.
+    void AttachItem(Window& control, int id) const { control.Attach(::GetDlgItem(Handle(), id)); }
+    bool IsChecked(int id) const { return ::IsDlgButtonChecked(Handle(), id) == BST_CHECKED; }
+    void SetChecked(int id, bool checked) const
+    {
+        ::CheckDlgButton(Handle(), id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
     HWND Parent() const { return m_parent; }
 
 protected:
     void EndDialog(INT_PTR result) const { ::EndDialog(Handle(), result); }
+    // The answer to a notification or a registered message, for a handler
+    // that then returns TRUE from OnMessage.
+    void SetMessageResult(LRESULT result) const { ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result); }
 
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The return value is WM_INITDIALOG's: TRUE lets the dialog manager set

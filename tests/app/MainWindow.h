@@ -1,35 +1,98 @@
 #pragma once
-// The main window run inside the test program, on a thread of its own, over
-// a home folder of the test's (the settings file and the log go there).
+// Opens the main window inside the test program, on a thread of its own,
+// over a home folder of the test's (settings file and log go there), and
+// closes it at the end.
+#include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "DialogDriver.h"
+#include "TestFolder.h"
+#include "app/PurgoxDlg.h"
+#include "res/resource.h"
 
-extern const char kMainCaption[];
-extern const char kConfirmCaption[];
-extern const char kReportCaption[];
-extern const char kIdleStatus[];
-extern const char kBuildTypes[];
-extern const char kTempTypes[];
+using Lines = std::vector<std::string>;
 
-class MainWindow {
-public:
-    // home: the folder with its trailing backslash.
-    explicit MainWindow(const std::string& home);
+constexpr char kReport[] = "Purgox.Exe";
+constexpr char kBuildTypes[] = "*.bsc/*.idb/*.obj/*.pdb/*.exp/*.pch/*.res/*.sbr/*.aps/*.ncb/*.ilk";
+constexpr char kTempTypes[] = "*.tmp/*.bak";
+constexpr char kIdleStatus[] = "フォルダと削除するファイルの種類を選択後、[実行]を押してください．";
 
-    HWND Handle() const { return m_hwnd; }
-    // Waits for the dialog to end; answers whether it did in time.
-    bool WaitForEnd(DWORD timeoutMs = ui::kTimeout) { return m_thread.Join(timeoutMs); }
-    HWND WaitForConfirm() const { return m_thread.WaitForDialog(kConfirmCaption); }
+class MainWindow : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_TRUE(Close()); }
+
+    // A warning expected before the window shows is answered first.
+    ::testing::AssertionResult Open(const std::string& warning = "")
+    {
+        const std::string folder = home.Path() + "\\";
+        m_thread = std::make_unique<ui::ModalThread>([folder] {
+            INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS};
+            ::InitCommonControlsEx(&controls);
+            return CPurgoxDlg(nullptr, folder).DoModal();
+        });
+        if (!warning.empty()) {
+            const ::testing::AssertionResult warned = Warns(warning);
+            if (!warned)
+                return warned;
+        }
+        dlg = m_thread->WaitForDialog("指定ﾌｧｲﾙの一括削除");
+        return dlg ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "no main window";
+    }
+    // Esc, as the close button; the window must end.
+    ::testing::AssertionResult Close()
+    {
+        if (m_thread)
+            ui::Command(dlg, IDCANCEL);
+        const bool ended = !m_thread || m_thread->Join();
+        m_thread.reset();
+        return ended ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "the main window stays";
+    }
+    HWND WaitForConfirm() const { return m_thread->WaitForDialog("ﾌｧｲﾙ削除前の確認"); }
+    void Run(const std::string& folder, const std::string& entry)
+    {
+        ui::SetText(dlg, IDC_FOLDER, folder);
+        ui::TypeText(dlg, IDC_FILETYPES, entry);
+        ui::Click(dlg, IDC_RUN);
+    }
+    // The next message box: its caption, text and icon; answered with OK.
+    static ::testing::AssertionResult Box(const char* caption, const std::string& text, LPCSTR icon)
+    {
+        const HWND box = ui::WaitForDialog(caption);
+        if (!box)
+            return ::testing::AssertionFailure() << "no box " << caption;
+        const std::string shown = ui::GetItemText(box, ui::kMessageBoxTextId);
+        const bool iconOk = ui::GetMessageBoxIcon(box) == ::LoadIconA(nullptr, icon);
+        ui::Command(box, IDOK);
+        ui::WaitForClose(box);
+        if (shown != text || !iconOk)
+            return ::testing::AssertionFailure() << "box says '" << shown << "'" << (iconOk ? "" : ", wrong icon");
+        return ::testing::AssertionSuccess();
+    }
+    static ::testing::AssertionResult Reports(const std::string& text) { return Box(kReport, text, IDI_INFORMATION); }
+    static ::testing::AssertionResult Warns(const std::string& text)
+    {
+        return Box(ui::kDefaultBoxCaption, text, IDI_EXCLAMATION);
+    }
+    // The lines of a file whose lines all end in CR LF.
+    static Lines ReadLines(const std::string& path)
+    {
+        const std::string bytes = ReadBytes(path);
+        Lines lines;
+        for (size_t start = 0, end; start < bytes.size(); start = end + 2) {
+            end = bytes.find("\r\n", start);
+            lines.push_back(bytes.substr(start, end - start) + (end == std::string::npos ? "<no CR LF>" : ""));
+            if (end == std::string::npos)
+                break;
+        }
+        return lines;
+    }
+
+    TestFolder home;
+    HWND dlg = nullptr;
 
 private:
-    ui::ModalThread m_thread;
-    HWND m_hwnd;
+    std::unique_ptr<ui::ModalThread> m_thread;
 };
-
-// The lines of a text file whose lines all end in CR LF; a last line without
-// it is marked "<no line end>".
-std::vector<std::string> ReadLines(const std::string& path);

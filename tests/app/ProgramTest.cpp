@@ -2,47 +2,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 
-#include "MainWindow.h"
+#include "DialogDriver.h"
 #include "TestFolder.h"
 #include "res/resource.h"
-
-namespace {
-
-// The built program, as a path of the Wine drive that holds the Linux root.
-std::string BuiltProgram()
-{
-    std::string path = "Z:" PURGOX_EXE;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-} // namespace
 
 TEST(Program, StartsBesideItsSettingsAndSavesThemOnClose)
 {
     TestFolder home;
+    std::string built = "Z:" PURGOX_EXE;
+    std::replace(built.begin(), built.end(), '/', '\\');
     const std::string exe = home / "Purgox.exe";
-    ASSERT_TRUE(::CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE));
-    std::vector<double> startTimes;
-    for (int round = 0; round < 5; ++round) {
-        ui::ChildProcess program;
-        const auto start = std::chrono::steady_clock::now();
-        ASSERT_TRUE(program.Start(exe, home.Path()));
-        const HWND dlg = ui::WaitForDialog(kMainCaption, program.Id());
-        ASSERT_NE(dlg, nullptr);
-        startTimes.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-
-        EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
-        EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (std::vector<std::string>{kBuildTypes, kTempTypes}));
-        ui::Command(dlg, IDCANCEL);
-        ASSERT_TRUE(program.WaitForExit());
-        EXPECT_EQ(program.ExitCode(), 0u);
-        EXPECT_EQ(ReadLines(home / "Purgox.dat"), (std::vector<std::string>{home.Path() + "\\", kBuildTypes, kTempTypes}));
-    }
-    std::sort(startTimes.begin(), startTimes.end());
-    std::printf("start-up to main window: median %.0f ms (min %.0f, max %.0f)\n", startTimes[2], startTimes[0],
-                startTimes[4]);
+    ASSERT_TRUE(::CopyFileA(built.c_str(), exe.c_str(), FALSE));
+    WriteBytes(home / "Purgox.dat", "\r\n*.x\r\n");
+    ui::ChildProcess program;
+    ASSERT_TRUE(program.Start(exe, "C:\\"));
+    const HWND dlg = ui::WaitForDialog("指定ﾌｧｲﾙの一括削除", program.Id());
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
+    EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), std::vector<std::string>{"*.x"});
+    ui::Command(dlg, IDCANCEL);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(ReadBytes(home / "Purgox.dat"), home.Path() + "\\\r\n*.x\r\n");
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "MainWindow.h"
-#include "TestFolder.h"
 #include "app/RunHost.h"
 #include "res/resource.h"
 
@@ -57,34 +56,27 @@ TEST(StatusLine, PacerShowsAtMostOneTextPerIntervalAndKeepsTheLast)
 
 // Entering a folder right after the run's first text leaves the new text
 // waiting; a confirmation and the report must show it all the same.
-TEST(StatusLine, NamesTheLastFolderAtAConfirmationAndAtTheReport)
+TEST_F(MainWindow, StatusLineNamesTheLastFolderAtAConfirmationAndAtTheReport)
 {
-    TestFolder home;
     const std::string work = home.MakeFolder("work");
     home.MakeFile("work\\sub\\c.tmp");
-    MainWindow main(home.Path() + "\\");
-    const HWND dlg = main.Handle();
-    ui::SetText(dlg, IDC_FOLDER, work);
-    ui::TypeText(dlg, IDC_FILETYPES, "*.tmp");
-
+    ASSERT_TRUE(Open());
     ui::Click(dlg, IDC_CONFIRM_EACH);
-    ui::Click(dlg, IDC_RUN);
-    const HWND confirm = main.WaitForConfirm();
+    Run(work, "*.tmp");
+    const HWND confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), FolderStatus(work + "\\sub"));
     ui::Click(confirm, IDOK);
-    EXPECT_FALSE(ui::DismissMessageBox(kReportCaption).empty());
+    EXPECT_TRUE(Reports("1 件のファイルを削除しました."));
 
     home.MakeFile("work\\sub\\d.tmp");
     ui::Click(dlg, IDC_CONFIRM_EACH);
     ui::Click(dlg, IDC_RUN);
-    const HWND report = ui::WaitForDialog(kReportCaption);
+    const HWND report = ui::WaitForDialog(kReport);
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), FolderStatus(work + "\\sub"));
     ui::Command(report, IDOK);
     ASSERT_TRUE(ui::WaitForClose(report));
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), kIdleStatus);
-    ui::Command(dlg, IDCANCEL);
-    EXPECT_TRUE(main.WaitForEnd());
 }

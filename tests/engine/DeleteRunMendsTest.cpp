@@ -106,7 +106,7 @@ TEST(DeleteRunMends, FailedLogWriteStopsTheDeletionsAtOnce)
     f.host.failLogAfter = 3;
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_EQ(f.run.m_dwLogError, static_cast<DWORD>(ERROR_DISK_FULL));
-    EXPECT_EQ(f.run.m_bRunning, 0);
+    EXPECT_FALSE(f.run.IsRunning());
     // The fourth file was deleted but could not be logged; nothing after it.
     EXPECT_EQ(f.host.Events("delete:").size(), 4u);
     EXPECT_EQ(f.run.m_nDeleted, 4);

@@ -129,7 +129,7 @@ TEST(DeleteRun, ConfirmationOutcomes)
                                       "中止:" + (s / "c.tmp") + stopped}));
     EXPECT_EQ(f.host.Events("delete:"), Lines{s / "a.tmp"});
     EXPECT_EQ(f.run.m_nDeleted, 1);
-    EXPECT_EQ(f.run.m_bRunning, 0);
+    EXPECT_FALSE(f.run.IsRunning());
 
     // Ticking "no more questions" and answering no skips this file only.
     s.MakeFile("sub\\e.tmp");
@@ -154,7 +154,7 @@ TEST(DeleteRun, AbortStopsDeletingButTheWalkStillRemovesEmptyFolders)
     f.run.m_bRemoveEmpty = 1;
     f.host.onPump = [&](int pump) {
         if (pump == 10) {
-            f.run.m_bRunning = 0;
+            f.run.Stop();
             f.host.events.push_back("abort");
         }
     };

@@ -98,7 +98,7 @@ struct RunFixture {
     {
         run.m_strFolder = folder;
         run.m_arrPatterns = std::move(patterns);
-        run.m_bRunning = 1;
-        run.StartDelete();
+        if (run.Begin())
+            run.StartDelete();
     }
 };

@@ -1,16 +1,12 @@
 #pragma once
-// Drives real dialogs from a test with window messages, in this process (the
-// dialog running modally on a thread of its own, see ModalThread) or in
-// another process (see ChildProcess). Every wait has a time-out; every text
-// is Shift-JIS (code page 932) in both directions, also across processes.
-//
-// Clicks are posted, never sent: a click whose handler opens a modal box
-// must not block the test, which then has to find and answer that box.
+// Drives real dialogs with window messages, in this process (the dialog on a
+// thread of its own, see ModalThread) or in another (see ChildProcess). Each
+// wait has a time-out; texts are Shift-JIS both ways. Clicks are posted, not
+// sent: a handler that opens a modal box must not block the test.
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "win/Handle.h"
@@ -18,72 +14,59 @@
 namespace ui {
 
 constexpr DWORD kTimeout = 10000;
-
-// The id of the text control of a message box.
+// The text control of a message box, and the caption of one given none.
 constexpr int kMessageBoxTextId = 65535;
-// The caption of a message box that was given none.
 extern const char kDefaultBoxCaption[];
 
-// Polls the condition every few milliseconds until it holds or the time is
-// up; answers whether it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeout);
-
-// A visible top-level window of the process whose caption is exactly the
-// text, or null.
-HWND FindDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId());
-// FindDialog, waiting for it up to the time-out; null when it never came.
-HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
-                   DWORD timeoutMs = kTimeout);
-// Waits until the window is destroyed or hidden.
-bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout);
-
-// Waits until the thread of a window of this process has taken every
-// message posted to it before this call (a marker posted behind them comes
-// through its message loop). For checks that something did not happen.
+// A visible top-level window of the process (and thread, unless 0) with
+// exactly this caption, waiting for it; null when none came.
+HWND WaitForWindow(const std::string& caption, DWORD processId, DWORD threadId, DWORD timeoutMs);
+inline HWND FindDialog(const std::string& caption) { return WaitForWindow(caption, ::GetCurrentProcessId(), 0, 0); }
+inline HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
+                          DWORD timeoutMs = kTimeout)
+{
+    return WaitForWindow(caption, processId, 0, timeoutMs);
+}
+inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
+{
+    return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, timeoutMs);
+}
+// Waits until the window's thread (of this process) has taken every message
+// posted to it before: for checks that something did not happen.
 bool Flush(HWND window, DWORD timeoutMs = kTimeout);
-
-// The icon a message box of this process shows (compare with LoadIcon(0,
-// IDI_INFORMATION) and the like), or null.
-HICON GetMessageBoxIcon(HWND box);
-
-// A message box: waits for it, answers its text and closes it with its
-// first button (OK). Empty text when no such box came.
+// Waits for a message box, answers its text and closes it with OK.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
                               DWORD timeoutMs = kTimeout);
+// The icon of a message box of this process, or null.
+HICON GetMessageBoxIcon(HWND box);
 
-// Posts BM_CLICK to the control: a push button is pressed, an automatic
-// check box toggles, and the dialog gets BN_CLICKED as from the mouse.
-void Click(HWND dialog, int id);
-// Posts WM_COMMAND with the id and no control, as the dialog manager does
-// for Enter (IDOK) and Esc (IDCANCEL).
-void Command(HWND dialog, int id);
-// Posts a system command (WM_SYSCOMMAND), such as an item of the system menu.
-void SysCommand(HWND dialog, WPARAM command);
-
-// Sets the text of a control without notifying anyone (WM_SETTEXT).
+// A button is pressed, a check box toggles, as from the mouse.
+inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+// A command without a control, as for Enter (IDOK) and Esc (IDCANCEL).
+inline void Command(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, id, 0); }
+inline void SysCommand(HWND dialog, WPARAM command) { ::PostMessageA(dialog, WM_SYSCOMMAND, command, 0); }
+// Sets a control's text without notifying anyone.
 void SetText(HWND dialog, int id, const std::string& text);
-// Types into an editable combo: the text is replaced and the dialog gets
-// CBN_EDITCHANGE as if the user had typed it.
+// Types into an editable combo (CBN_EDITCHANGE), or picks one of its entries
+// (CBN_SELCHANGE), as the user does.
 void TypeText(HWND dialog, int id, const std::string& text);
-// Selects a combo entry and reports it as picked by the user (CBN_SELCHANGE).
 void PickComboItem(HWND dialog, int id, int index);
 
 std::string GetText(HWND window);
-std::string GetItemText(HWND dialog, int id);
-int GetCheck(HWND dialog, int id);
-bool IsItemEnabled(HWND dialog, int id);
-bool IsItemVisible(HWND dialog, int id);
-// The id of the dialog's control that holds the keyboard focus (for a combo,
-// also when its edit field has it), or 0.
+inline std::string GetItemText(HWND dialog, int id) { return GetText(::GetDlgItem(dialog, id)); }
+inline bool IsItemChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+inline bool IsItemEnabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)); }
+inline bool IsItemVisible(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)); }
+// The dialog's control that holds the focus (a combo also through its edit
+// field), or 0.
 int GetFocusedItem(HWND dialog);
-
 std::vector<std::string> GetComboItems(HWND dialog, int id);
 int GetComboSel(HWND dialog, int id);
 std::vector<std::string> GetListItems(HWND dialog, int id);
 
-// Runs a modal dialog (or any function that shows one) on a thread of its
-// own, so that the test thread can drive it. The destructor closes what the
-// thread still shows (IDCANCEL to each of its windows) and joins it.
+// Runs a modal dialog on a thread of its own for the test to drive. The
+// destructor answers IDCANCEL to whatever the thread still shows, and joins.
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> run);
@@ -91,23 +74,22 @@ public:
     ModalThread(const ModalThread&) = delete;
     ModalThread& operator=(const ModalThread&) = delete;
 
-    // Waits for the thread to end; answers whether it did in time.
-    bool Join(DWORD timeoutMs = kTimeout);
+    bool Join(DWORD timeoutMs = kTimeout) { return ::WaitForSingleObject(m_thread.Get(), timeoutMs) == WAIT_OBJECT_0; }
     // What the function returned (valid after Join).
     INT_PTR Result() const { return m_result; }
-    DWORD ThreadId() const { return m_threadId; }
-    // The thread's visible top-level window with this caption, waiting for it.
-    HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeout) const;
+    HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeout) const
+    {
+        return WaitForWindow(caption, ::GetCurrentProcessId(), m_threadId, timeoutMs);
+    }
 
 private:
-    std::thread m_thread;
-    win::Handle m_done;
-    DWORD m_threadId = 0;
+    std::function<INT_PTR()> m_run;
     INT_PTR m_result = -1;
+    DWORD m_threadId = 0;
+    win::Handle m_thread;
 };
 
-// A program started for a black-box test; killed by the destructor if it
-// is still running.
+// A program started for a black-box run; killed at the end if still running.
 class ChildProcess {
 public:
     ChildProcess() = default;
@@ -115,13 +97,18 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Starts the executable with the given working folder; false on failure.
     bool Start(const std::string& exePath, const std::string& workFolder);
-
     DWORD Id() const { return m_id; }
-    // Waits for the process to end; answers whether it did in time.
-    bool WaitForExit(DWORD timeoutMs = kTimeout) const;
-    DWORD ExitCode() const;
+    bool WaitForExit(DWORD timeoutMs = kTimeout) const
+    {
+        return ::WaitForSingleObject(m_process.Get(), timeoutMs) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const
+    {
+        DWORD code = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_process.Get(), &code);
+        return code;
+    }
 
 private:
     win::Handle m_process;
