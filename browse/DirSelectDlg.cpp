@@ -45,7 +45,7 @@ CDirSelectDlg::CDirSelectDlg(const std::string& strTitle, const std::string& str
 INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DIRSELM_COMMAND) {
-        ::SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, OnDirSelmCommand(wParam, lParam));
+        SetMessageResult(OnDirSelmCommand(wParam, lParam));
         return TRUE;
     }
     if (message == WM_TIMER && wParam >= kRefreshTimer && wParam < kRefreshTimer + kDrives) {
@@ -65,8 +65,8 @@ BOOL CDirSelectDlg::OnInitDialog()
 {
     if (!m_strTitle.empty())
         SetText(m_strTitle);
-    m_treeDirs.Attach(Item(IDC_DIR_TREE).Handle());
-    m_staticPath.Attach(Item(IDC_DIR_PATH).Handle());
+    AttachItem(m_treeDirs, IDC_DIR_TREE);
+    AttachItem(m_staticPath, IDC_DIR_PATH);
     m_imlDrives = win::LoadImageList(::GetModuleHandleA(nullptr), IDB_DRIVES, kPictureSize, 1, kMaskColour);
     m_treeDirs.SetImageList(m_imlDrives.Get());
     // The tree takes the focus while still empty: a tree that gets it

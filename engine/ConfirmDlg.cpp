@@ -12,8 +12,7 @@ INT_PTR CDeleteConfirmDlg::DoModal(const std::string& path)
 
 BOOL CDeleteConfirmDlg::OnInitDialog()
 {
-    m_checkNoMore.Attach(Item(IDC_NO_MORE_CONFIRM).Handle());
-    m_staticPath.Attach(Item(IDC_CONFIRM_PATH).Handle());
+    AttachItem(m_staticPath, IDC_CONFIRM_PATH);
     m_staticPath.SetText(m_strPath);
     return TRUE;
 }
@@ -37,7 +36,7 @@ bool CDeleteConfirmDlg::OnCommand(int id, int code)
 // The last click counts: ticking and unticking again leaves it off.
 void CDeleteConfirmDlg::OnNoMoreConfirm()
 {
-    m_bNoMoreConfirm = m_checkNoMore.GetCheck() == BST_CHECKED ? 1 : 0;
+    m_bNoMoreConfirm = IsChecked(IDC_NO_MORE_CONFIRM) ? 1 : 0;
 }
 
 void CDeleteConfirmDlg::OnAbort()

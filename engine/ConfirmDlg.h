@@ -4,7 +4,6 @@
 // nothing; the run reads its answer.
 #include <string>
 
-#include "win/Controls.h"
 #include "win/Dialog.h"
 
 class CDeleteConfirmDlg : public win::Dialog {
@@ -27,6 +26,5 @@ private:
     void OnAbort();
 
     std::string m_strPath;
-    win::Button m_checkNoMore;
     win::Window m_staticPath;
 };

@@ -9,12 +9,6 @@
 
 namespace win {
 
-class Button : public Window {
-public:
-    using Window::Window;
-    int GetCheck() const { return static_cast<int>(Send(BM_GETCHECK)); }
-};
-
 class ComboBox : public Window {
 public:
     using Window::Window;
