@@ -99,22 +99,6 @@ void RefreshTwoHundredExpanded()
     dlg.Close(IDCANCEL);
 }
 
-// The click's point on the screen: the middle of the item's expand button.
-POINT ButtonPoint(HWND tree, HTREEITEM item)
-{
-    RECT rect{};
-    TreeView_GetItemRect(tree, item, &rect, TRUE);
-    TVHITTESTINFO hit{};
-    hit.pt.y = (rect.top + rect.bottom) / 2;
-    for (hit.pt.x = 0; hit.pt.x < rect.left; ++hit.pt.x) {
-        TreeView_HitTest(tree, &hit);
-        if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON))
-            break;
-    }
-    ::ClientToScreen(tree, &hit.pt);
-    return hit.pt;
-}
-
 // A click as the mouse makes it: through the system's input queue.
 void HardwareClick(POINT point)
 {
@@ -157,9 +141,9 @@ void ClicksUnderChurn()
     const HWND tree = ::GetDlgItem(dlg.Handle(), IDC_DIR_TREE);
     const HTREEITEM target = dlg.Find(area / "Above");
     ::SetForegroundWindow(dlg.Handle());
-    const POINT button = ButtonPoint(tree, target);
-    POINT client = button;
-    ::ScreenToClient(tree, &client);
+    const POINT client = dlg.ButtonPoint(target);
+    POINT button = client;
+    ::ClientToScreen(tree, &button);
 
     char module[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, module, sizeof module);

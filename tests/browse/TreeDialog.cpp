@@ -44,7 +44,7 @@ int TreeDialog::Pictures(HTREEITEM item) const
     return tvi.iImage * 10 + tvi.iSelectedImage;
 }
 
-void TreeDialog::ClickButton(HTREEITEM item) const
+POINT TreeDialog::ButtonPoint(HTREEITEM item) const
 {
     TreeView_EnsureVisible(m_tree, item);
     RECT rect{};
@@ -56,8 +56,14 @@ void TreeDialog::ClickButton(HTREEITEM item) const
         if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON))
             break;
     }
-    ::SendMessageA(m_tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
-    ::SendMessageA(m_tree, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    return hit.pt;
+}
+
+void TreeDialog::ClickButton(HTREEITEM item) const
+{
+    const POINT point = ButtonPoint(item);
+    ::SendMessageA(m_tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    ::SendMessageA(m_tree, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
 }
 
 INT_PTR TreeDialog::Close(int button)

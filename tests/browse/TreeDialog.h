@@ -37,6 +37,8 @@ public:
     std::string ShownPath() const { return ui::GetItemText(m_hwnd, IDC_DIR_PATH); }
 
     // A click on the item's expand button, as the user makes it.
+    // The middle of the item's expand button, in the tree's coordinates.
+    POINT ButtonPoint(HTREEITEM item) const;
     void ClickButton(HTREEITEM item) const;
     void Select(HTREEITEM item) const { TreeView_SelectItem(m_tree, item); }
     // Ends the dialog with the button and answers DoModal's result.
