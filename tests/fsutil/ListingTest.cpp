@@ -25,5 +25,8 @@ TEST(Listing, FolderAttributesAndTheFirstMatch)
     EXPECT_FALSE(FileExists(dir / "sub\\*.*"));
     NameList names{"x", "y"};
     EXPECT_EQ(ListSubfolders(names, dir.Path()), 3);
-    EXPECT_EQ(ListFiles(dir / "*.tmp", names), 1);
+    // The longest pattern the A functions take, 259 bytes, is searched.
+    const std::string longest = dir / (std::string(254 - dir.Path().size(), '*') + ".tmp");
+    ASSERT_EQ(longest.size(), 259u);
+    EXPECT_EQ(ListFiles(longest, names), 1);
 }
