@@ -125,6 +125,16 @@ bool MakeLink(const std::string& target, const std::string& link)
     return PathExists(link);
 }
 
+std::string TestDriveFolder(const std::string& kind)
+{
+    char module[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, sizeof module);
+    std::string folder = module;
+    for (int up = 0; up < 3; ++up)
+        folder.erase(folder.rfind('\\'));
+    return folder + "\\test-drives\\" + kind;
+}
+
 unsigned long RunTestProgram(const std::string& filter, std::wstring exe)
 {
     if (exe.empty()) {

@@ -138,3 +138,19 @@ TEST(DirTree, ResetsADriveWhoseMediumWasSwappedOnce)
     fresh.ClickButton(cdrom);
     EXPECT_NE(fresh.Find(onOther.Path()), nullptr);
 }
+
+// With R:'s medium out (its folder moved aside) the drive cannot be listed:
+// its expansion is refused and it keeps its button.
+TEST(DirTree, ADriveWithoutItsMediumRefusesExpansion)
+{
+    const std::string medium = TestDriveFolder("removable");
+    ASSERT_TRUE(::MoveFileA(medium.c_str(), (medium + ".out").c_str()));
+    {
+        TreeDialog dlg;
+        const HTREEITEM drive = dlg.Find(kRemovableRoot);
+        dlg.ClickButton(drive);
+        EXPECT_FALSE(dlg.IsExpanded(drive));
+        EXPECT_TRUE(dlg.HasButton(drive));
+    }
+    EXPECT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
+}

@@ -5,7 +5,6 @@
 #include "TestFolder.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
-#include "fsutil/Path.h"
 
 // Relative texts ("sub", "C:sub") would make the run work below whatever the
 // current directory happens to be.
@@ -32,15 +31,11 @@ TEST(CheckFolder, OnlyExistingFoldersFromADrivesRoot)
     }
 }
 
-// R: is the tests' removable drive, the folder <build>\test-drives\removable
-// (this program is <build>\tests\fsutil\fsutil_test.exe): with the folder
-// moved aside it has no medium.
+// R: is the tests' removable drive: with its folder moved aside it has no
+// medium.
 TEST(CheckFolder, RefusesADriveThatIsNotReady)
 {
-    std::string medium = GetModulePath();
-    for (int up = 0; up < 3; ++up)
-        medium.erase(medium.rfind('\\'));
-    medium += "\\test-drives\\removable";
+    const std::string medium = TestDriveFolder("removable");
     ASSERT_TRUE(::MoveFileA(medium.c_str(), (medium + ".out").c_str())) << medium;
     EXPECT_FALSE(CheckFolder("R:\\"));
     ASSERT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
