@@ -17,11 +17,9 @@ public:
         return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void ResetContent() const { Send(CB_RESETCONTENT); }
-    int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
     void SetCurSel(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
     void SetEditSel(int start, int end) const { Send(CB_SETEDITSEL, 0, MAKELPARAM(start, end)); }
-    std::string GetLBText(int index) const;
 };
 
 class ListBox : public Window {
@@ -31,8 +29,6 @@ public:
     {
         return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
-    int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
-    std::string GetText(int index) const;
 };
 
 class Animate : public Window {
