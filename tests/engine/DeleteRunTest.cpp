@@ -50,12 +50,12 @@ TEST(DeleteRun, WalksSubfoldersFirstAndRemovesEmptiedFoldersBottomUp)
 
 // Each pattern lists the folder again: a failure is met once per pattern, a
 // deleted file only once; trailing blanks and dots are dropped as the
-// search drops them; short names never match.
+// search drops them; short names and folders never match.
 TEST(DeleteRun, EachPatternListsTheFolderAgain)
 {
     for (const char* tail : {"", "\\"}) {
         TestFolder s;
-        for (const char* file : {"a.tmp", "b.TMP", "app.resources", "settings.tmpl"})
+        for (const char* file : {"a.tmp", "b.TMP", "app.resources", "settings.tmpl", "folder.tmp\\keep.txt"})
             s.MakeFile(file);
         s.MakeFolder("empty");
         const std::string locked = s.MakeFile("locked.obj");
