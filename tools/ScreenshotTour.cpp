@@ -10,6 +10,7 @@
 #include <string>
 
 #include "DialogDriver.h"
+#include "ShotRequest.h"
 #include "res/resource.h"
 
 namespace {
@@ -20,15 +21,7 @@ std::string g_request;
 
 bool Shoot(const char* name, HWND window)
 {
-    RECT rect;
-    if (!window || !::GetWindowRect(window, &rect))
-        return false;
-    {
-        std::ofstream request(g_request);
-        request << "help/" << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
-                << rect.bottom - rect.top << '\n';
-    }
-    return ui::WaitUntil([] { return ::GetFileAttributesA(g_request.c_str()) == INVALID_FILE_ATTRIBUTES; }, 30000);
+    return RequestShot(g_request, name, window);
 }
 
 void MakeFiles(const std::string& folder, const char* extension, int count)

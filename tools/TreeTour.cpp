@@ -5,29 +5,15 @@
 #include <windows.h>
 #include <mbctype.h>
 
-#include <fstream>
 #include <string>
 
+#include "ShotRequest.h"
 #include "TestFolder.h"
 #include "TreeDialog.h"
 
 namespace {
 
 const char kWork[] = "P:\\作業";
-
-bool Shoot(const std::string& requestFile, const char* name, HWND window)
-{
-    RECT rect;
-    if (!window || !::GetWindowRect(window, &rect))
-        return false;
-    {
-        std::ofstream request(requestFile);
-        request << "help/" << name << ' ' << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
-                << rect.bottom - rect.top << '\n';
-    }
-    return ui::WaitUntil([&] { return ::GetFileAttributesA(requestFile.c_str()) == INVALID_FILE_ATTRIBUTES; },
-                         30000);
-}
 
 void MakeFolders(const std::string& root)
 {
@@ -48,7 +34,7 @@ int main(int argc, char** argv)
     {
         TreeDialog dlg(std::string(kWork) + "\\プロジェクト\\ソース", 1, "処理開始ﾌｫﾙﾀﾞの選択");
         ::Sleep(300);
-        shot = Shoot(argv[1], "folder-tree", dlg.Handle());
+        shot = RequestShot(argv[1], "folder-tree", dlg.Handle());
         dlg.Close(IDCANCEL);
     }
     RemoveTree(kWork);
