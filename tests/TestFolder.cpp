@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -153,6 +154,18 @@ unsigned long RunTestProgram(const std::string& filter, std::wstring exe)
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return code;
+}
+
+std::string TakeFromTrash(const std::string& name)
+{
+    char data[MAX_PATH] = {};
+    ::GetEnvironmentVariableA("XDG_DATA_HOME", data, MAX_PATH);
+    std::string trash = std::string("Z:") + data + "/Trash/";
+    std::replace(trash.begin(), trash.end(), '/', '\\');
+    const std::string content = ReadBytes(trash + "files\\" + name);
+    ::DeleteFileA((trash + "files\\" + name).c_str());
+    ::DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
+    return content;
 }
 
 bool PathExists(const std::string& path)

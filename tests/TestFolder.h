@@ -39,6 +39,9 @@ std::string TestDriveFolder(const std::string& kind);
 // Runs a test program (this one unless another is named) with a GoogleTest
 // filter; it inherits the environment. Answers its exit code.
 unsigned long RunTestProgram(const std::string& filter, std::wstring exe = std::wstring());
+// The content of a file in the test run's own trash (XDG_DATA_HOME), which
+// is emptied of it.
+std::string TakeFromTrash(const std::string& name);
 bool PathExists(const std::string& path);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& content);
