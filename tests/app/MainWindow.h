@@ -33,11 +33,8 @@ protected:
             ::InitCommonControlsEx(&controls);
             return CPurgoxDlg(nullptr, folder).DoModal();
         });
-        if (!warning.empty()) {
-            const ::testing::AssertionResult warned = Warns(warning);
-            if (!warned)
-                return warned;
-        }
+        if (::testing::AssertionResult warned = warning.empty() ? ::testing::AssertionSuccess() : Warns(warning); !warned)
+            return warned;
         dlg = m_thread->WaitForDialog("指定ﾌｧｲﾙの一括削除");
         return dlg ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "no main window";
     }
@@ -76,17 +73,30 @@ protected:
     {
         return Box(ui::kDefaultBoxCaption, text, IDI_EXCLAMATION);
     }
-    // The lines of a file whose lines all end in CR LF.
+    // Every control's state, a letter each: h hidden, d disabled, e enabled,
+    // in capitals when ticked. Order: folder, browse, types, add, remove; run,
+    // close, log, help; clip; no subfolders, confirm each, remove empty,
+    // recycle, no log.
+    std::string States() const
+    {
+        std::string states;
+        for (int id : {IDC_FOLDER, IDC_BROWSE, IDC_FILETYPES, IDC_ADD_TYPE, IDC_REMOVE_TYPE, 0, IDC_RUN, IDCANCEL, IDC_LOG,
+                       IDC_HELP_BTN, 0, IDC_ANIMATE, 0, IDC_NO_SUBFOLDERS, IDC_CONFIRM_EACH, IDC_REMOVE_EMPTY_DIRS,
+                       IDC_USE_RECYCLE_BIN, IDC_NO_LOG}) {
+            const char state = !id ? ' ' : !ui::IsItemVisible(dlg, id) ? 'h' : ui::IsItemEnabled(dlg, id) ? 'e' : 'd';
+            states += ui::IsItemChecked(dlg, id) ? static_cast<char>(state - 'a' + 'A') : state;
+        }
+        return states;
+    }
+    // The lines of a file, each of which must end in CR LF.
     static Lines ReadLines(const std::string& path)
     {
-        const std::string bytes = ReadBytes(path);
+        std::string bytes = ReadBytes(path);
         Lines lines;
-        for (size_t start = 0, end; start < bytes.size(); start = end + 2) {
-            end = bytes.find("\r\n", start);
-            lines.push_back(bytes.substr(start, end - start) + (end == std::string::npos ? "<no CR LF>" : ""));
-            if (end == std::string::npos)
-                break;
-        }
+        for (size_t end; (end = bytes.find("\r\n")) != std::string::npos; bytes.erase(0, end + 2))
+            lines.push_back(bytes.substr(0, end));
+        if (!bytes.empty())
+            lines.push_back(bytes + "<no CR LF>");
         return lines;
     }
 

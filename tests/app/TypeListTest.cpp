@@ -14,65 +14,46 @@ const char kTemp[] = "*.tmp/*.bak";
 TEST(TypeList, SplitsAtEverySlashKeepingBlanks)
 {
     const std::pair<std::string, NameList> cases[] = {
-        {kTemp, {"*.tmp", "*.bak"}},
-        {"/*.tmp//*.bak/", {"*.tmp", "*.bak"}},
-        {"", {}},
-        {"/", {}},
-        {"*.tmp / *.bak", {"*.tmp ", " *.bak"}},
-        {"ソ*.obj/x", {"ソ*.obj", "x"}},
+        {kTemp, {"*.tmp", "*.bak"}},  {"/*.tmp//*.bak/", {"*.tmp", "*.bak"}},      {"", {}}, {"/", {}},
+        {"*.tmp / *.bak", {"*.tmp ", " *.bak"}}, {"ソ*.obj/x", {"ソ*.obj", "x"}},
     };
     for (const auto& [entry, patterns] : cases)
         EXPECT_EQ(SplitPatterns(entry), patterns) << entry;
 }
 
+// "ア" and "ヂ" are 83 41 and 83 61: trail bytes that look like A and a.
 TEST(TypeList, EntriesAreEqualButForTheCaseOfAsciiLettersOnly)
 {
     const std::tuple<std::string, std::string, bool> cases[] = {
-        {kTemp, "*.TMP/*.BAK", true},
-        {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
-        {"[\\]^_@", "{|}~\x7f`", false},
-        {"*.ア", "*.ヂ", false}, // 83 41 and 83 61: trail bytes that look like A and a
-        {"*.Ａ", "*.ａ", true}, // the runtime folds full-width letters too
-        {"ソ", "ソ", true},
-        {"*.tmp", "*.tmp ", false},
+        {kTemp, "*.TMP/*.BAK", true},  {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
+        {"[\\]^_@", "{|}~\x7f`", false}, {"*.ア", "*.ヂ", false}, {"*.Ａ", "*.ａ", true},
+        {"ソ", "ソ", true},              {"*.tmp", "*.tmp ", false},
     };
     for (const auto& [a, b, same] : cases)
         EXPECT_EQ(SameTypeText(a, b), same) << a << " / " << b;
 }
 
-TEST(TypeList, AddingFindsTheFirstEqualEntryOrAppends)
+// Adding finds the first equal entry or appends; removing the last entry
+// brings back both built-in ones; closing keeps the selected entry first and
+// drops other empty ones.
+TEST(TypeList, EditsKeepTheListInOrder)
 {
     const NameList start = {kTemp, "*.tmp", "*.TMP"};
-    const std::tuple<std::string, int, size_t> cases[] = {
-        {"*.TMP/*.BAK", 0, 3}, {"*.Tmp", 1, 3}, {"*.log", 3, 4}, {"", 3, 4}};
-    for (const auto& [text, index, size] : cases) {
+    for (const auto& [text, index] : {std::pair<std::string, int>{"*.TMP/*.BAK", 0}, {"*.Tmp", 1}, {"*.log", 3}}) {
         NameList types = start;
         EXPECT_EQ(AddType(types, text), index) << text;
-        EXPECT_EQ(types.size(), size) << text;
-        EXPECT_EQ(types[static_cast<size_t>(index)], index < 3 ? start[static_cast<size_t>(index)] : text);
+        EXPECT_EQ(types.size(), index < 3 ? 3u : 4u) << text;
+        EXPECT_EQ(types.back(), index < 3 ? "*.TMP" : text);
     }
-}
-
-TEST(TypeList, RemovingTheLastEntryBringsBackBothBuiltInOnes)
-{
     EXPECT_EQ(BuiltInTypes(), (NameList{kBuild, kTemp}));
-    const std::tuple<NameList, int, NameList> cases[] = {
-        {{"a", "b", "c"}, 1, {"a", "c"}},
-        {{"a", "b"}, -1, {"a", "b"}},
-        {{"a", "b"}, 2, {"a", "b"}},
-        {{"a"}, 0, {kBuild, kTemp}},
-    };
-    for (auto [types, index, left] : cases) {
+    const std::tuple<NameList, int, NameList> removals[] = {
+        {{"a", "b", "c"}, 1, {"a", "c"}}, {{"a", "b"}, -1, {"a", "b"}}, {{"a", "b"}, 2, {"a", "b"}}, {{"a"}, 0, {kBuild, kTemp}}};
+    for (auto [types, index, left] : removals) {
         RemoveType(types, index);
         EXPECT_EQ(types, left) << index;
     }
-}
-
-TEST(TypeList, ClosingKeepsTheSelectedEntryFirstAndDropsOtherEmptyOnes)
-{
     const NameList types = {"a", "", "b", ""};
-    const std::pair<int, NameList> cases[] = {
-        {2, {"b", "a"}}, {1, {"", "a", "b"}}, {0, {"a", "b"}}, {-1, {"", "a", "b"}}};
-    for (const auto& [selected, saved] : cases)
+    const std::pair<int, NameList> saves[] = {{2, {"b", "a"}}, {1, {"", "a", "b"}}, {0, {"a", "b"}}, {-1, {"", "a", "b"}}};
+    for (const auto& [selected, saved] : saves)
         EXPECT_EQ(TypesToSave(types, selected), saved) << selected;
 }
