@@ -1,5 +1,5 @@
 // Runs started from the main window: the options reach the run, the report
-// and the log come back, the controls lock and unlock, aborts stop at once.
+// and the log come back, the controls lock and unlock, stops are at once.
 #include <algorithm>
 #include <functional>
 
@@ -52,26 +52,44 @@ std::string Answer(HWND confirm, int id)
 
 } // namespace
 
-TEST_F(MainWindow, ARunDeletesReportsLogsAndShowsItsLog)
+TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
 {
     const std::string work = home.MakeFolder("work");
     home.MakeFile("work\\a.tmp");
     home.MakeFile("work\\sub\\b.bak");
     home.MakeFile("work\\keep.txt");
+    home.MakeFile("other\\y.tmp");
+    home.MakeFolder("Purgox_Delete.log");
     ASSERT_TRUE(Open());
+    Run(home / "missing", "*.new");
+    EXPECT_TRUE(Warns("処理開始ﾌｫﾙﾀﾞが不正です．"));
+    ASSERT_TRUE(ui::Flush(dlg));
+    EXPECT_EQ(ui::GetFocusedItem(dlg), IDC_FOLDER);
+    EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 2u);
+    Run(work, "*.bak/..\\other\\*.tmp");
+    EXPECT_TRUE(Warns("ﾌｧｲﾙの種類 '..\\other\\*.tmp' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n何も削除しませんでした．"));
     Run(work, kTempTypes);
+    EXPECT_TRUE(Warns("削除ログ '" + home / "Purgox_Delete.log" + "' を作成できません．何も削除しませんでした．\n" +
+                      GetSystemErrorText(ERROR_ACCESS_DENIED)));
+    ASSERT_TRUE(ui::Flush(dlg));
+    EXPECT_EQ(ui::FindDialog(kReport), nullptr);
+    EXPECT_TRUE(PathExists(home / "work\\a.tmp") && PathExists(home / "other\\y.tmp"));
+    EXPECT_EQ(States(), "eeehe eede h eeeee");
+
+    ::RemoveDirectoryA((home / "Purgox_Delete.log").c_str());
+    ui::Click(dlg, IDC_RUN);
     // The folder entered right after the run's first text is still named.
     ASSERT_NE(ui::WaitForDialog(kReport), nullptr);
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), FolderStatus(work + "\\sub"));
     EXPECT_TRUE(Reports("2 件のファイルを削除しました."));
     ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_TRUE(PathExists(home / "work\\keep.txt"));
-    EXPECT_TRUE(PathExists(home / "work\\sub"));
+    EXPECT_TRUE(PathExists(home / "work\\keep.txt") && PathExists(home / "work\\sub"));
     const Lines log = ReadLines(home / "Purgox_Delete.log");
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0].rfind("-- Purgox.Exe  削除履歴 [20", 0), 0u) << log[0];
     EXPECT_EQ(Lines(log.begin() + 1, log.end()), (Lines{"削除:" + work + "\\sub\\b.bak", "削除:" + work + "\\a.tmp"}));
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), kIdleStatus);
+    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
     EXPECT_EQ(States(), "eeehe eeee h eeeee");
 
     ui::Click(dlg, IDC_LOG);
@@ -85,7 +103,6 @@ TEST_F(MainWindow, ARunDeletesReportsLogsAndShowsItsLog)
     Run(work, "/");
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_EQ(ReadLines(home / "Purgox_Delete.log").size(), 1u);
-    EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 3u);
 }
 
 TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
@@ -121,33 +138,6 @@ TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
         EXPECT_EQ(TakeFromTrash(name), name);
 }
 
-TEST_F(MainWindow, RunsThatCannotStartChangeNothing)
-{
-    home.MakeFile("work\\x.tmp");
-    home.MakeFile("other\\y.tmp");
-    home.MakeFolder("Purgox_Delete.log");
-    ASSERT_TRUE(Open());
-    Run(home / "missing", "*.new");
-    EXPECT_TRUE(Warns("処理開始ﾌｫﾙﾀﾞが不正です．"));
-    ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_EQ(ui::GetFocusedItem(dlg), IDC_FOLDER);
-    EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 2u);
-
-    Run(home / "work", "*.bak/..\\other\\*.tmp");
-    EXPECT_TRUE(Warns("ﾌｧｲﾙの種類 '..\\other\\*.tmp' はﾌｫﾙﾀﾞやﾄﾞﾗｲﾌﾞを含むため使えません．\n何も削除しませんでした．"));
-
-    Run(home / "work", "*.tmp");
-    EXPECT_TRUE(Warns("削除ログ '" + home / "Purgox_Delete.log" + "' を作成できません．何も削除しませんでした．\n" +
-                      GetSystemErrorText(ERROR_ACCESS_DENIED)));
-    ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_EQ(ui::FindDialog(kReport), nullptr);
-    EXPECT_TRUE(PathExists(home / "work\\x.tmp"));
-    EXPECT_TRUE(PathExists(home / "other\\y.tmp"));
-    EXPECT_EQ(States(), "eeehe eede h eeeee");
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
-    EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), kIdleStatus);
-}
-
 TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
 {
     for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp", "f4.tmp", "f5.tmp"})
@@ -165,43 +155,24 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     const std::string yes = Answer(confirm, IDOK);
     const std::string no = Answer(WaitForConfirm(), IDCANCEL);
     const std::string closed = Answer(WaitForConfirm(), SC_CLOSE);
-    confirm = WaitForConfirm();
-    ui::Click(confirm, IDC_NO_MORE_CONFIRM);
-    const std::string last = Answer(confirm, IDCANCEL);
-    EXPECT_TRUE(Reports("2 件のファイルを削除しました."));
-    EXPECT_EQ(ReadLines(home / "Purgox_Delete.log"),
-              (Lines{ReadLines(home / "Purgox_Delete.log")[0], "削除:" + yes, "中止:" + no + kStopped,
-                     "中止:" + closed + kStopped, "中止:" + last + kStopped, "削除:" + home / "work\\sub\\f5.tmp"}));
+    const std::string aborted = Answer(WaitForConfirm(), IDC_ABORT);
+    EXPECT_TRUE(Reports("1 件のファイルを削除しました."));
+    const Lines log = ReadLines(home / "Purgox_Delete.log");
+    EXPECT_EQ(log, (Lines{log[0], "削除:" + yes, "中止:" + no + kStopped, "中止:" + closed + kStopped,
+                          "中止:" + aborted + kStopped}));
     EXPECT_EQ(States(), "eeehe eeee h eEeee");
-}
 
-// A stopped run's walk still returns: the window is idle at once, a run
-// request is refused and a close waits for the run's report.
-TEST_F(MainWindow, AStoppedRunLeavesTheWindowIdleUntilItsWalkHasReturned)
-{
-    for (const char* name : {"f1.tmp", "f2.tmp", "f3.tmp"})
-        home.MakeFile(std::string("work\\") + name);
-    ASSERT_TRUE(Open());
-    ui::Click(dlg, IDC_CONFIRM_EACH);
+    // "No more questions" with no keeps that file and deletes the rest.
     Run(home / "work", "*.tmp");
-    HWND confirm = WaitForConfirm();
+    confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
-    const HWND abort = ::GetDlgItem(confirm, IDC_ABORT);
-    std::string label;
-    {
-        // Posted behind the abort click, taken by the walk's next pump.
-        Probe probe(dlg, [&](const MSG& message) {
-            if (message.hwnd == abort && message.message == BM_CLICK)
-                ::PostMessageA(dlg, WM_APP, 0, 0);
-            else if (message.hwnd == dlg && message.message == WM_APP)
-                label = ui::GetItemText(dlg, IDCANCEL);
-        });
-        ui::Click(confirm, IDC_NO_MORE_CONFIRM);
-        EXPECT_EQ(Answer(confirm, IDC_ABORT), home / "work\\f1.tmp");
-        EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
-    }
-    EXPECT_EQ(label, "閉じる(&X)");
+    ui::Click(confirm, IDC_NO_MORE_CONFIRM);
+    EXPECT_EQ(Answer(confirm, IDCANCEL), no);
+    EXPECT_TRUE(Reports("3 件のファイルを削除しました."));
 
+    // A close request during a confirmation stops the run: the window is
+    // idle at once, a run request is refused, and the close waits for the
+    // run's report.
     Run(home / "work", "*.tmp");
     confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
@@ -211,17 +182,17 @@ TEST_F(MainWindow, AStoppedRunLeavesTheWindowIdleUntilItsWalkHasReturned)
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm));
     EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
-    const std::string declined = Answer(confirm, IDCANCEL);
-    EXPECT_EQ(declined, home / "work\\f1.tmp");
+    EXPECT_EQ(Answer(confirm, IDCANCEL), no);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_TRUE(ui::WaitForClose(dlg));
-    EXPECT_EQ(ReadLines(home / "Purgox_Delete.log")[1], "中止:" + declined + kStopped);
     EXPECT_EQ(ReadLines(home / "Purgox_Delete.log").size(), 2u);
-    EXPECT_TRUE(PathExists(home / "work\\f2.tmp"));
+    EXPECT_TRUE(PathExists(no));
     EXPECT_TRUE(PathExists(home / "Purgox.dat"));
 }
 
-TEST_F(MainWindow, TheCloseButtonAbortsARunAndNothingIsDeletedAfterIt)
+// Nothing is deleted once the close button's click is taken, and the
+// window says so at the walk's next pump.
+TEST_F(MainWindow, TheCloseButtonStopsARunAtOnce)
 {
     std::vector<std::string> files;
     for (int folder = 0; folder < 20; ++folder)
@@ -230,21 +201,25 @@ TEST_F(MainWindow, TheCloseButtonAbortsARunAndNothingIsDeletedAfterIt)
     const auto left = [&] { return std::count_if(files.begin(), files.end(), PathExists); };
     ASSERT_TRUE(Open());
     const HWND cancel = ::GetDlgItem(dlg, IDCANCEL);
-    ptrdiff_t leftAtAbort = -1;
+    ptrdiff_t leftAtStop = -1;
+    std::string label;
     Probe probe(dlg, [&](const MSG& message) {
-        if (message.hwnd == cancel && message.message == BM_CLICK && leftAtAbort < 0)
-            leftAtAbort = left();
+        if (message.hwnd == cancel && message.message == BM_CLICK && leftAtStop < 0) {
+            leftAtStop = left();
+            ::PostMessageA(dlg, WM_APP, 0, 0);
+        } else if (message.hwnd == dlg && message.message == WM_APP) {
+            label = ui::GetItemText(dlg, IDCANCEL);
+        }
     });
     Run(home / "work", "*.tmp");
     ASSERT_TRUE(ui::WaitUntil([&] { return left() < static_cast<ptrdiff_t>(files.size()); }));
     ui::Click(dlg, IDCANCEL);
     ASSERT_NE(ui::WaitForDialog(kReport), nullptr);
-    EXPECT_EQ(left(), leftAtAbort);
+    EXPECT_EQ(label, "閉じる(&X)");
+    EXPECT_EQ(left(), leftAtStop);
     EXPECT_GT(left(), 0);
     EXPECT_TRUE(Reports(std::to_string(files.size() - left()) + " 件のファイルを削除しました."));
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_TRUE(::IsWindowVisible(dlg));
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
     EXPECT_FALSE(PathExists(home / "Purgox.dat"));
 }
-
