@@ -1,6 +1,7 @@
 #include "TestFolder.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <fstream>
@@ -8,13 +9,6 @@
 #include <stdexcept>
 
 namespace {
-
-void MakeFolders(const std::string& path)
-{
-    for (size_t pos = path.find('\\', 3); pos != std::string::npos; pos = path.find('\\', pos + 1))
-        ::CreateDirectoryA(path.substr(0, pos).c_str(), nullptr);
-    ::CreateDirectoryA(path.c_str(), nullptr);
-}
 
 // Through the W functions, so that long paths and names the code page
 // cannot hold go too; links are removed, never followed.
@@ -47,12 +41,9 @@ TestFolder::TestFolder()
     static int counter = 0;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    std::ostringstream name;
-    name << temp << "purgox-test-" << ::GetCurrentProcessId() << '-' << ++counter;
-    m_path = name.str();
+    m_path = temp + ("purgox-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
     RemoveTree(m_path);
-    MakeFolders(m_path);
-    if (!PathExists(m_path))
+    if (!::CreateDirectoryA(m_path.c_str(), nullptr))
         throw std::runtime_error("cannot create " + m_path);
 }
 
@@ -69,7 +60,7 @@ std::string TestFolder::operator/(const std::string& relative) const
 std::string TestFolder::MakeFile(const std::string& relative, const std::string& content) const
 {
     const std::string path = *this / relative;
-    MakeFolders(path.substr(0, path.rfind('\\')));
+    ::SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr);
     WriteBytes(path, content);
     return path;
 }
@@ -77,7 +68,7 @@ std::string TestFolder::MakeFile(const std::string& relative, const std::string&
 std::string TestFolder::MakeFolder(const std::string& relative) const
 {
     const std::string path = *this / relative;
-    MakeFolders(path);
+    ::SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
     return path;
 }
 
