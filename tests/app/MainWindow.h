@@ -83,8 +83,9 @@ protected:
         for (int id : {IDC_FOLDER, IDC_BROWSE, IDC_FILETYPES, IDC_ADD_TYPE, IDC_REMOVE_TYPE, 0, IDC_RUN, IDCANCEL, IDC_LOG,
                        IDC_HELP_BTN, 0, IDC_ANIMATE, 0, IDC_NO_SUBFOLDERS, IDC_CONFIRM_EACH, IDC_REMOVE_EMPTY_DIRS,
                        IDC_USE_RECYCLE_BIN, IDC_NO_LOG}) {
-            const char state = !id ? ' ' : !ui::IsItemVisible(dlg, id) ? 'h' : ui::IsItemEnabled(dlg, id) ? 'e' : 'd';
-            states += ui::IsItemChecked(dlg, id) ? static_cast<char>(state - 'a' + 'A') : state;
+            const HWND item = ::GetDlgItem(dlg, id);
+            const char state = !id ? ' ' : !::IsWindowVisible(item) ? 'h' : ::IsWindowEnabled(item) ? 'e' : 'd';
+            states += ::IsDlgButtonChecked(dlg, id) == BST_CHECKED ? static_cast<char>(state - 'a' + 'A') : state;
         }
         return states;
     }

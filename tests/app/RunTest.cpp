@@ -72,7 +72,7 @@ TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
     EXPECT_TRUE(Warns("削除ログ '" + home / "Purgox_Delete.log" + "' を作成できません．何も削除しませんでした．\n" +
                       GetSystemErrorText(ERROR_ACCESS_DENIED)));
     ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_EQ(ui::FindDialog(kReport), nullptr);
+    EXPECT_EQ(ui::WaitForDialog(kReport, ::GetCurrentProcessId(), 0), nullptr);
     EXPECT_TRUE(PathExists(home / "work\\a.tmp") && PathExists(home / "other\\y.tmp"));
     EXPECT_EQ(States(), "eeehe eede h eeeee");
 

@@ -177,11 +177,6 @@ std::vector<std::string> GetComboItems(HWND dialog, int id)
     return ReadItems(::GetDlgItem(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
-int GetComboSel(HWND dialog, int id)
-{
-    return static_cast<int>(SendW(::GetDlgItem(dialog, id), CB_GETCURSEL));
-}
-
 std::vector<std::string> GetListItems(HWND dialog, int id)
 {
     return ReadItems(::GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);

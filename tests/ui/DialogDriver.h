@@ -22,7 +22,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeou
 // A visible top-level window of the process (and thread, unless 0) with
 // exactly this caption, waiting for it; null when none came.
 HWND WaitForWindow(const std::string& caption, DWORD processId, DWORD threadId, DWORD timeoutMs);
-inline HWND FindDialog(const std::string& caption) { return WaitForWindow(caption, ::GetCurrentProcessId(), 0, 0); }
 inline HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
                           DWORD timeoutMs = kTimeout)
 {
@@ -55,14 +54,10 @@ void PickComboItem(HWND dialog, int id, int index);
 
 std::string GetText(HWND window);
 inline std::string GetItemText(HWND dialog, int id) { return GetText(::GetDlgItem(dialog, id)); }
-inline bool IsItemChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-inline bool IsItemEnabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)); }
-inline bool IsItemVisible(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)); }
 // The dialog's control that holds the focus (a combo also through its edit
 // field), or 0.
 int GetFocusedItem(HWND dialog);
 std::vector<std::string> GetComboItems(HWND dialog, int id);
-int GetComboSel(HWND dialog, int id);
 std::vector<std::string> GetListItems(HWND dialog, int id);
 
 // Runs a modal dialog on a thread of its own for the test to drive. The
