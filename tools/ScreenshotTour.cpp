@@ -65,7 +65,7 @@ bool Tour(const std::string& exe, const std::string& home, const char* mainOnly)
         return false;
     ui::SetText(main, IDC_FOLDER, work + "\\");
     ui::PickComboItem(main, IDC_FILETYPES, 1);
-    ui::WaitUntil([&] { return ui::GetComboSel(main, IDC_FILETYPES) == 1; });
+    ui::WaitUntil([&] { return ::SendDlgItemMessageA(main, IDC_FILETYPES, CB_GETCURSEL, 0, 0) == 1; });
     ::Sleep(300);
     if (mainOnly) {
         Shoot(mainOnly, main);
