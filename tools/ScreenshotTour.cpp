@@ -78,7 +78,7 @@ bool Tour(const std::string& exe, const std::string& home, const char* mainOnly)
     // see the clip play.
     ui::Click(main, IDC_USE_RECYCLE_BIN);
     ui::Click(main, IDC_RUN);
-    ui::WaitUntil([&] { return ui::IsItemVisible(main, IDC_ANIMATE); });
+    ui::WaitUntil([&] { return ::IsWindowVisible(::GetDlgItem(main, IDC_ANIMATE)); });
     ::Sleep(1200);
     Shoot("main-running", main);
     AnswerReport(id);
