@@ -77,9 +77,12 @@ TEST(DeleteRun, ConfirmationOutcomes)
     for (const char* file : {"a.tmp", "b.tmp", "c.tmp", "d.tmp"})
         s.MakeFile(file);
     RunFixture<> f;
+    int stops = 0;
+    f.run.SetStopListener([&] { stops += !f.run.IsRunning() && f.run.IsInRun(); });
     f.run.m_bConfirmEach = 1;
     f.host.answers = {{IDOK, 0, 0}, {IDCANCEL, 0, 0}, {IDCANCEL, 0, 1}};
     f.Start(s.Path(), {"*.tmp"});
+    EXPECT_EQ(stops, 1) << "the window hears of the abort";
     EXPECT_EQ(f.host.Events("log:"),
               (Lines{"削除:" + (s / "a.tmp"), "中止:" + (s / "b.tmp") + kStopped, "中止:" + (s / "c.tmp") + kStopped}));
     EXPECT_EQ(f.host.Events("delete:"), Lines{s / "a.tmp"});
@@ -122,11 +125,13 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
 
     // The fourth file is deleted but its line is lost: nothing after it.
     RunFixture<> g;
+    int stops = 0;
+    g.run.SetStopListener([&] { stops += !g.run.IsRunning() && g.run.IsInRun(); });
     g.host.logError = ERROR_DISK_FULL;
     g.host.failLogAfter = 3;
     g.Start(s.Path(), {"*.tmp"});
+    EXPECT_EQ(stops, 1) << "the window hears of the lost line";
     EXPECT_EQ(g.run.m_dwLogError, static_cast<DWORD>(ERROR_DISK_FULL));
-    EXPECT_FALSE(g.run.IsRunning());
     EXPECT_EQ(g.host.Events("delete:").size(), 4u);
     EXPECT_EQ(g.run.m_nDeleted, 4);
 }

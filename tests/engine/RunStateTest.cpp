@@ -53,21 +53,3 @@ TEST(RunState, EveryRunStartsFromZeroAndAPatternNamingAnotherFolderIsRefused)
     EXPECT_TRUE(PathExists(file));
     EXPECT_EQ(f.host.pumps, 0);
 }
-
-// A confirmation's abort and a lost log line stop the run from inside.
-TEST(RunState, TheWindowHearsOfTheStopsTheRunMakesItself)
-{
-    TestFolder s;
-    s.MakeFile("a.tmp");
-    s.MakeFile("b.tmp");
-    for (bool confirm : {true, false}) {
-        RunFixture<> f;
-        int stops = 0;
-        f.run.SetStopListener([&] { stops += !f.run.IsRunning() && f.run.IsInRun(); });
-        f.run.m_bConfirmEach = confirm;
-        f.host.answers = {{IDCANCEL, 0, 1}};
-        f.host.logError = confirm ? 0 : ERROR_DISK_FULL;
-        f.Start(s.Path(), {"*.tmp"});
-        EXPECT_EQ(stops, 1) << confirm;
-    }
-}
