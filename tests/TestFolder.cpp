@@ -5,13 +5,41 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
+std::string UnixName(const std::wstring& longPath)
+{
+    using GetUnixName = char*(CDECL*)(const WCHAR*);
+    const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName(longPath.c_str() + 4);
+    const std::string result = name ? name : "";
+    ::HeapFree(::GetProcessHeap(), 0, name);
+    return result;
+}
+
+// Wine cannot wait for a Linux process: the caller says when it is done.
+bool RunLinux(std::string command, const std::function<bool()>& done)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    for (int i = 0; i < 200 && !done(); ++i)
+        ::Sleep(10);
+    return done();
+}
+
 // Through the W functions, so that long paths and names the code page
-// cannot hold go too; links are removed, never followed.
+// cannot hold go too. Links are removed from the Linux side, as Wine's
+// functions would follow them.
 void RemoveLongTree(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry;
@@ -19,15 +47,19 @@ void RemoveLongTree(const std::wstring& path)
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = entry.cFileName;
+            const std::wstring child = path + L"\\" + name;
             if (name == L"." || name == L"..")
                 continue;
-            const std::wstring child = path + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                RunLinux("/bin/rm " + UnixName(child),
+                         [&] { return ::GetFileAttributesW(child.c_str()) == INVALID_FILE_ATTRIBUTES; });
+                continue;
+            }
             ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveLongTree(child);
-            else if (!::DeleteFileW(child.c_str()))
-                ::RemoveDirectoryW(child.c_str());
+            else
+                ::DeleteFileW(child.c_str());
         } while (::FindNextFileW(find, &entry));
         ::FindClose(find);
     }
@@ -90,31 +122,10 @@ bool MakeWide(const std::string& folder, const std::wstring& name)
     return file != INVALID_HANDLE_VALUE;
 }
 
-std::string UnixPath(const std::string& path)
-{
-    using GetUnixName = char*(CDECL*)(const WCHAR*);
-    const auto unixName = reinterpret_cast<GetUnixName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    char* name = unixName(LongPath(path).c_str() + 4);
-    const std::string result = name ? name : "";
-    ::HeapFree(::GetProcessHeap(), 0, name);
-    return result;
-}
-
 bool MakeLink(const std::string& target, const std::string& link)
 {
-    std::string command = "/bin/ln -s " + UnixPath(target) + " " + UnixPath(link);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    // Wine cannot wait for a Linux process: wait for the link instead.
-    for (int i = 0; i < 200 && !PathExists(link); ++i)
-        ::Sleep(10);
-    return PathExists(link);
+    return RunLinux("/bin/ln -s " + UnixName(LongPath(target)) + " " + UnixName(LongPath(link)),
+                    [&] { return PathExists(link); });
 }
 
 std::string TestDriveFolder(const std::string& kind)

@@ -14,13 +14,14 @@
 // as the search drops them, and short names and folders never match.
 TEST(DeleteRunMends, OnlyMatchingFilesInsideTheStartFolderGoAndEveryRefusalIsReported)
 {
+    TestFolder outside; // outlives the link to it: a dangling link is never listed
+    const std::string linked = outside.MakeFile("precious.tmp");
     TestFolder root;
     const std::string victim = root.MakeFile("victim.tmp");
-    const std::string linked = root.MakeFile("outside\\precious.tmp");
     const std::string s = root.MakeFolder("S");
     ASSERT_TRUE(MakeWide(s, L"x\u00a5..\u00a5..\u00a5victim.tmp"));
     ASSERT_TRUE(MakeWide(s, L"d\u00a5..\u00a5..\\"));
-    ASSERT_TRUE(MakeLink(root / "outside", s + "\\link"));
+    ASSERT_TRUE(MakeLink(outside.Path(), s + "\\link"));
     const Lines kept = {"app.resources", "settings.tmpl",   "folder.tmp\\keep.txt",
                         ".dotted\\keep.tmp", "attr2\\keep.tmp", "attr4\\keep.tmp"};
     for (const std::string& file : kept)
