@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <memory>
 
 namespace ui {
 
@@ -71,14 +70,12 @@ HWND FindWindowOf(const std::string& caption, DWORD processId, DWORD threadId)
     return request.found;
 }
 
-constexpr WPARAM kFlushMarker = 0x50757267;
-std::atomic<bool> g_markerSeen{false};
+std::function<void(const MSG&)> g_probeAction;
 
-LRESULT CALLBACK WatchForMarker(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK RunProbe(int code, WPARAM wParam, LPARAM lParam)
 {
-    const auto* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && message->message == WM_NULL && message->wParam == kFlushMarker)
-        g_markerSeen = true;
+    if (code == HC_ACTION && wParam == PM_REMOVE)
+        g_probeAction(*reinterpret_cast<const MSG*>(lParam));
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -102,14 +99,20 @@ HWND WaitForWindow(const std::string& caption, DWORD processId, DWORD threadId, 
     return found;
 }
 
+MessageProbe::MessageProbe(HWND window, std::function<void(const MSG&)> action)
+{
+    g_probeAction = std::move(action);
+    m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, RunProbe, nullptr, ::GetWindowThreadProcessId(window, nullptr));
+}
+
 bool Flush(HWND window, DWORD timeoutMs)
 {
-    const std::unique_ptr<HHOOK__, decltype(&::UnhookWindowsHookEx)> hook(
-        ::SetWindowsHookExA(WH_GETMESSAGE, WatchForMarker, nullptr, ::GetWindowThreadProcessId(window, nullptr)),
-        ::UnhookWindowsHookEx);
-    g_markerSeen = false;
-    return hook && ::PostMessageA(window, WM_NULL, kFlushMarker, 0) &&
-           WaitUntil([] { return g_markerSeen.load(); }, timeoutMs);
+    constexpr WPARAM kMarker = 0x50757267;
+    std::atomic<bool> seen{false};
+    const MessageProbe probe(window, [&](const MSG& message) {
+        seen = seen || (message.message == WM_NULL && message.wParam == kMarker);
+    });
+    return ::PostMessageA(window, WM_NULL, kMarker, 0) && WaitUntil([&] { return seen.load(); }, timeoutMs);
 }
 
 std::string DismissMessageBox(const std::string& caption, DWORD processId, DWORD timeoutMs)

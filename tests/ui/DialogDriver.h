@@ -34,6 +34,20 @@ inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
 // Waits until the window's thread (of this process) has taken every message
 // posted to it before: for checks that something did not happen.
 bool Flush(HWND window, DWORD timeoutMs = kTimeout);
+
+// Runs the action on the window's thread as that thread takes each message
+// from its queue, while the probe lives: what a window shows at one step.
+// One probe at a time (Flush makes one too).
+class MessageProbe {
+public:
+    MessageProbe(HWND window, std::function<void(const MSG&)> action);
+    ~MessageProbe() { ::UnhookWindowsHookEx(m_hook); }
+    MessageProbe(const MessageProbe&) = delete;
+    MessageProbe& operator=(const MessageProbe&) = delete;
+
+private:
+    HHOOK m_hook;
+};
 // Waits for a message box, answers its text and closes it with OK.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
                               DWORD timeoutMs = kTimeout);
