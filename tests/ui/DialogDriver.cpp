@@ -9,65 +9,52 @@ const char kDefaultBoxCaption[] = "エラー";
 
 namespace {
 
-// The W messages, converted here: the A ones return raw UTF-16 for items of
-// another process. With a time-out, so a hung dialog fails the test.
-LRESULT SendW(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
-        return -1;
-    return static_cast<LRESULT>(result);
-}
-
+// The W messages, converted here: the A ones return raw UTF-16 for controls
+// of another process and lose long items. With a time-out, so a hung dialog
+// fails the test.
 std::string ReadText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM index)
 {
-    const LRESULT length = SendW(window, lengthMessage, index);
-    std::wstring wide(length < 0 ? 1 : static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR length = 0;
+    ::SendMessageTimeoutW(window, lengthMessage, index, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring wide(length + 1, L'\0');
     const WPARAM textParam = textMessage == WM_GETTEXT ? wide.size() : index;
-    const LRESULT got = SendW(window, textMessage, textParam, reinterpret_cast<LPARAM>(&wide[0]));
-    const int size = got > 0 ? static_cast<int>(got) : 0;
-    std::string text(static_cast<size_t>(size) * 2, '\0');
-    text.resize(static_cast<size_t>(
-        ::WideCharToMultiByte(932, 0, wide.data(), size, &text[0], size * 2, nullptr, nullptr)));
+    ::SendMessageTimeoutW(window, textMessage, textParam, reinterpret_cast<LPARAM>(&wide[0]), SMTO_ABORTIFHUNG, 5000,
+                          &length);
+    std::string text(length * 2, '\0');
+    text.resize(static_cast<size_t>(::WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(length), &text[0],
+                                                          static_cast<int>(text.size()), nullptr, nullptr)));
     return text;
+}
+
+std::string GetText(HWND window)
+{
+    return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0);
 }
 
 std::vector<std::string> ReadItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage)
 {
-    std::vector<std::string> items;
-    for (LRESULT i = 0, count = SendW(control, countMessage); i < count; ++i)
-        items.push_back(ReadText(control, lengthMessage, textMessage, static_cast<WPARAM>(i)));
+    std::vector<std::string> items(static_cast<size_t>(::SendMessageW(control, countMessage, 0, 0)));
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i] = ReadText(control, lengthMessage, textMessage, i);
     return items;
 }
 
-void SendText(HWND control, const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(static_cast<size_t>(
-        ::MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0], static_cast<int>(wide.size()))));
-    SendW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-}
+struct WindowSearch {
+    const std::string& caption;
+    DWORD processId, threadId;
+    HWND found;
+};
 
-HWND FindWindowOf(const std::string& caption, DWORD processId, DWORD threadId)
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam)
 {
-    struct Request {
-        const std::string& caption;
-        DWORD processId, threadId;
-        HWND found;
-    } request{caption, processId, threadId, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto& r = *reinterpret_cast<Request*>(lParam);
-            DWORD processId = 0;
-            const DWORD threadId = ::GetWindowThreadProcessId(window, &processId);
-            if (processId != r.processId || (r.threadId && threadId != r.threadId) || !::IsWindowVisible(window) ||
-                GetText(window) != r.caption)
-                return TRUE;
-            r.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
+    DWORD processId = 0;
+    const DWORD threadId = ::GetWindowThreadProcessId(window, &processId);
+    if (processId != search.processId || (search.threadId && threadId != search.threadId) ||
+        !::IsWindowVisible(window) || GetText(window) != search.caption)
+        return TRUE;
+    search.found = window;
+    return FALSE;
 }
 
 std::function<void(const MSG&)> g_probeAction;
@@ -92,11 +79,12 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     return true;
 }
 
-HWND WaitForWindow(const std::string& caption, DWORD processId, DWORD threadId, DWORD timeoutMs)
+HWND WaitForDialog(const std::string& caption, DWORD processId, DWORD timeoutMs, DWORD threadId)
 {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindWindowOf(caption, processId, threadId)) != nullptr; }, timeoutMs);
-    return found;
+    WindowSearch search{caption, processId, threadId, nullptr};
+    WaitUntil([&] { return !::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; },
+              timeoutMs);
+    return search.found;
 }
 
 MessageProbe::MessageProbe(HWND window, std::function<void(const MSG&)> action)
@@ -128,22 +116,21 @@ std::string DismissMessageBox(const std::string& caption, DWORD processId, DWORD
 
 HICON GetMessageBoxIcon(HWND box)
 {
-    HICON icon = nullptr;
-    ::EnumChildWindows(
-        box,
-        [](HWND child, LPARAM lParam) -> BOOL {
-            if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-                return TRUE;
-            *reinterpret_cast<HICON*>(lParam) = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&icon));
-    return icon;
+    HWND icon = nullptr;
+    while ((icon = ::FindWindowExA(box, icon, "Static", nullptr)) != nullptr) {
+        if ((::GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return reinterpret_cast<HICON>(::SendMessageA(icon, STM_GETICON, 0, 0));
+    }
+    return nullptr;
 }
 
 void SetText(HWND dialog, int id, const std::string& text)
 {
-    SendText(::GetDlgItem(dialog, id), text);
+    wchar_t wide[1024] = {};
+    ::MultiByteToWideChar(932, 0, text.c_str(), -1, wide, 1024);
+    DWORD_PTR ignored;
+    ::SendMessageTimeoutW(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
+                          5000, &ignored);
 }
 
 void TypeText(HWND dialog, int id, const std::string& text)
@@ -154,21 +141,20 @@ void TypeText(HWND dialog, int id, const std::string& text)
 
 void PickComboItem(HWND dialog, int id, int index)
 {
-    SendW(::GetDlgItem(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index));
+    ::SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-std::string GetText(HWND window)
+std::string GetItemText(HWND dialog, int id)
 {
-    return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0);
+    return GetText(::GetDlgItem(dialog, id));
 }
 
 int GetFocusedItem(HWND dialog)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info))
-        return 0;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
     HWND window = info.hwndFocus;
     while (window && ::GetParent(window) != dialog)
         window = ::GetParent(window);

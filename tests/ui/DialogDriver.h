@@ -21,12 +21,8 @@ extern const char kDefaultBoxCaption[];
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeout);
 // A visible top-level window of the process (and thread, unless 0) with
 // exactly this caption, waiting for it; null when none came.
-HWND WaitForWindow(const std::string& caption, DWORD processId, DWORD threadId, DWORD timeoutMs);
-inline HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
-                          DWORD timeoutMs = kTimeout)
-{
-    return WaitForWindow(caption, processId, 0, timeoutMs);
-}
+HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(), DWORD timeoutMs = kTimeout,
+                   DWORD threadId = 0);
 inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
 {
     return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, timeoutMs);
@@ -34,6 +30,11 @@ inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
 // Waits until the window's thread (of this process) has taken every message
 // posted to it before: for checks that something did not happen.
 bool Flush(HWND window, DWORD timeoutMs = kTimeout);
+// Waits for a message box, answers its text and closes it with OK.
+std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
+                              DWORD timeoutMs = kTimeout);
+// The icon of a message box of this process, or null.
+HICON GetMessageBoxIcon(HWND box);
 
 // Runs the action on the window's thread as that thread takes each message
 // from its queue, while the probe lives: what a window shows at one step.
@@ -48,11 +49,6 @@ public:
 private:
     HHOOK m_hook;
 };
-// Waits for a message box, answers its text and closes it with OK.
-std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
-                              DWORD timeoutMs = kTimeout);
-// The icon of a message box of this process, or null.
-HICON GetMessageBoxIcon(HWND box);
 
 // A button is pressed, a check box toggles, as from the mouse.
 inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
@@ -66,8 +62,7 @@ void SetText(HWND dialog, int id, const std::string& text);
 void TypeText(HWND dialog, int id, const std::string& text);
 void PickComboItem(HWND dialog, int id, int index);
 
-std::string GetText(HWND window);
-inline std::string GetItemText(HWND dialog, int id) { return GetText(::GetDlgItem(dialog, id)); }
+std::string GetItemText(HWND dialog, int id);
 // The dialog's control that holds the focus (a combo also through its edit
 // field), or 0.
 int GetFocusedItem(HWND dialog);
@@ -86,9 +81,9 @@ public:
     bool Join(DWORD timeoutMs = kTimeout) { return ::WaitForSingleObject(m_thread.Get(), timeoutMs) == WAIT_OBJECT_0; }
     // What the function returned (valid after Join).
     INT_PTR Result() const { return m_result; }
-    HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = kTimeout) const
+    HWND WaitForDialog(const std::string& caption) const
     {
-        return WaitForWindow(caption, ::GetCurrentProcessId(), m_threadId, timeoutMs);
+        return ui::WaitForDialog(caption, ::GetCurrentProcessId(), kTimeout, m_threadId);
     }
 
 private:
