@@ -1,7 +1,6 @@
 #pragma once
 // A run over the real file system whose host records what the run shows,
 // writes and removes, and answers confirmations from a script.
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,15 +20,11 @@ class ScriptedHost : public CSystemHost {
 public:
     ScriptedHost() : CSystemHost(nullptr) {}
 
+    // The scripted answers in turn, then no to everything.
     Confirmation Confirm(const std::string& path) override
     {
         events.push_back("confirm:" + path);
-        Confirmation answer;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
-        return answer;
+        return asked < answers.size() ? answers[asked++] : Confirmation();
     }
     void SetStatus(const std::string& text) override { events.push_back("status:" + text); }
     DWORD WriteLog(const std::string& line) override
@@ -78,7 +73,8 @@ public:
         return found;
     }
 
-    std::deque<Confirmation> answers;
+    std::vector<Confirmation> answers;
+    size_t asked = 0;
     Lines events;
     std::function<void(int)> onPump;
     int pumps = 0;
