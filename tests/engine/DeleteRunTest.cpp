@@ -11,7 +11,6 @@
 namespace {
 
 const char kDeleting[] = "ﾌｧｲﾙを削除中です...";
-const char kStopped[] = " -->ユーザーによる削除の中止";
 
 std::string Folder(const std::string& path)
 {
@@ -57,35 +56,6 @@ TEST(DeleteRun, WithoutLogTheWalkNamesNoFolder)
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_EQ(f.host.Events("status:"), Lines{kDeleting});
     EXPECT_EQ(f.run.m_nDeleted, 1);
-}
-
-// Yes deletes, no keeps and goes on, abort keeps the file and stops; "no
-// more questions" with no skips that file only.
-TEST(DeleteRun, ConfirmationOutcomes)
-{
-    TestFolder s;
-    for (const char* file : {"a.tmp", "b.tmp", "c.tmp", "d.tmp"})
-        s.MakeFile(file);
-    RunFixture<> f;
-    int stops = 0;
-    f.run.SetStopListener([&] { stops += !f.run.IsRunning() && f.run.IsInRun(); });
-    f.run.m_bConfirmEach = 1;
-    f.host.answers = {{IDOK, 0, 0}, {IDCANCEL, 0, 0}, {IDCANCEL, 0, 1}};
-    f.Start(s.Path(), {"*.tmp"});
-    EXPECT_EQ(stops, 1) << "the window hears of the abort";
-    EXPECT_EQ(f.host.Events("log:"),
-              (Lines{"削除:" + (s / "a.tmp"), "中止:" + (s / "b.tmp") + kStopped, "中止:" + (s / "c.tmp") + kStopped}));
-    EXPECT_EQ(f.host.Events("delete:"), Lines{s / "a.tmp"});
-    EXPECT_FALSE(f.run.IsRunning());
-
-    s.MakeFile("sub\\e.tmp");
-    RunFixture<> g;
-    g.run.m_bConfirmEach = 1;
-    g.host.answers = {{IDCANCEL, 1, 0}};
-    g.Start(s.Path(), {"*.tmp"});
-    EXPECT_EQ(g.host.Events("confirm:"), Lines{s / "sub\\e.tmp"});
-    EXPECT_EQ(g.run.m_nDeleted, 3);
-    EXPECT_EQ(g.run.m_bConfirmEach, 0);
 }
 
 // A stop (the close button, a lost log line) deletes nothing more, but the
