@@ -1,50 +1,66 @@
+// Path and pattern texts. The runs try the common patterns; here what they
+// do not: "?", a star that must back off, dots and blanks at the ends, and
+// double-byte characters. ソ is 83 5C, and its trail byte is never a
+// backslash; ア is 83 41, and 83 61 is another character.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "TestFolder.h"
+#include "fsutil/Find.h"
 #include "fsutil/Path.h"
+#include "fsutil/Wildcard.h"
 
-// ソ is 0x83 0x5C: its trail byte is never a backslash.
 TEST(PathTexts, BackslashesAndFolderPartByCharacters)
 {
     const std::string lengthy = "C:\\" + std::string(400, 'a');
-    const struct {
-        std::string text, added, removed, folder;
-    } cases[] = {
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
         {"C", "C:\\", "C", ""},
         {"C:\\", "C:\\", "C:\\", "C:\\"},
-        {"abc\\", "abc\\", "abc", "abc\\"},
-        {"C:file", "C:file", "C:file", "C:"},
         {"Cソ", "Cソ", "Cソ", ""},
         {"C:\\ソ", "C:\\ソ\\", "C:\\ソ", "C:\\"},
         {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ", "C:\\ソ\\"},
         {lengthy + "\\x", lengthy + "\\x\\", lengthy + "\\x", lengthy + "\\"},
     };
-    for (const auto& c : cases) {
-        std::string added = c.text, removed = c.text;
-        AddBackslash(added);
-        RemoveBackslash(removed);
-        EXPECT_EQ(added + " " + removed + " " + GetFolderPart(c.text), c.added + " " + c.removed + " " + c.folder);
+    for (const auto& [text, added, removed, folder] : cases) {
+        std::string add = text, remove = text;
+        AddBackslash(add);
+        RemoveBackslash(remove);
+        EXPECT_EQ(std::make_tuple(add, remove, GetFolderPart(text)), std::make_tuple(added, removed, folder)) << text;
     }
+}
+
+TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
+{
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"a.obj.obj", "*.obj", true},   {"a.obj.txt", "*.obj", false},  {"ab.c", "a?.c", true},
+        {"a.c", "a?.c", false},         {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},
+        {"readme", "*.", true},         {"readme.txt", "*.", false},    {"a.tmp", "*.tmp. .", true},
+        {"a.tmpx", "*.tmp ", false},    {"a.tmp", " *.tmp", false},     {" h.tmp", " *.tmp", true},
+        {"ソ.tmp", "?.tmp", true},      {"ソース.tmp", "ソ*.tmp", true}, {"ア.tmp", "ソ.tmp", false},
+        {"\x83\x61.tmp", "ア.tmp", false}, {"ア.tmp", "*a.tmp", false}, {"xア.tmp", "x*A.tmp", false},
+    };
+    for (const auto& [name, pattern, matches] : cases)
+        EXPECT_EQ(MatchesPattern(name, pattern), matches) << name << " / " << pattern;
+    EXPECT_TRUE(PatternLeavesFolder("ソ\\") && !IsSafeName("ソ\\") && !IsSafeName("a/b") && !IsSafeName("c:d"));
+    EXPECT_FALSE(PatternLeavesFolder("ソ*.obj") || !IsSafeName("ソース.tmp"));
 }
 
 // Run where it was built, then from a copy in a folder whose path is short in
 // characters but longer than MAX_PATH in Shift-JIS bytes.
 TEST(PathTexts, ModuleFolderIsTheWholeFolderOfTheExecutable)
 {
-    wchar_t wide[1024] = {};
-    ::GetModuleFileNameW(nullptr, wide, 1024);
+    wchar_t self[1024] = {};
+    ::GetModuleFileNameW(nullptr, self, 1024);
     char path[2048] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, self, -1, path, sizeof path, nullptr, nullptr);
     EXPECT_EQ(GetModuleFolder(), GetFolderPart(path));
     if (std::string(path).size() > MAX_PATH)
         return;
     TestFolder dir;
-    std::string name;
-    for (int i = 0; i < 130; ++i)
-        name += "ア";
-    const std::wstring copy = LongPath(dir.MakeFolder(name)).substr(4) + L"\\path_test.exe";
-    ASSERT_TRUE(::CopyFileW(wide, copy.c_str(), FALSE));
+    const std::wstring folder(130, L'\u30a2');
+    ASSERT_TRUE(MakeWide(dir.Path(), folder + L"\\"));
+    const std::wstring copy = LongPath(dir.Path()).substr(4) + L"\\" + folder + L"\\path_test.exe";
+    ASSERT_TRUE(::CopyFileW(self, copy.c_str(), FALSE));
     EXPECT_EQ(RunTestProgram("PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable", copy), 0u);
 }

@@ -11,24 +11,18 @@
 
 TEST(HelpChoice, HelpFileFirstThenThePageBesideTheProgramThenAWarning)
 {
-    const struct {
-        const char* exe;
-        std::set<std::string> present;
-        HelpViewer viewer;
-        const char* path;
-    } cases[] = {
+    const std::tuple<const char*, std::set<std::string>, HelpViewer, const char*> cases[] = {
         {"C:\\T\\Purgox.exe", {"C:\\T\\Purgox.HLP", "C:\\T\\Purgox.html"}, HelpViewer::WinHelp, "C:\\T\\Purgox.HLP"},
         // The help file follows the executable's name; the page keeps its own.
         {"C:\\v1.2\\Cleaner.exe", {"C:\\v1.2\\Purgox.HLP", "C:\\v1.2\\Purgox.html"}, HelpViewer::Page,
          "C:\\v1.2\\Purgox.html"},
         // ソ ends in the byte 0x5C, which is no folder separator.
-        {"C:\\ソフト\\Cleaner.exe", {"C:\\ソフト\\Cleaner.HLP"}, HelpViewer::WinHelp, "C:\\ソフト\\Cleaner.HLP"},
+        {"C:\\ソフト\\ソフト.exe", {"C:\\ソフト\\ソフト.HLP"}, HelpViewer::WinHelp, "C:\\ソフト\\ソフト.HLP"},
         {"C:\\T\\bin\\Purgox.exe", {"C:\\T\\Purgox.html"}, HelpViewer::Missing, "C:\\T\\bin\\Purgox.html"},
     };
-    for (const auto& c : cases) {
-        const HelpChoice choice = ChooseHelp(c.exe, [&](const std::string& path) { return c.present.count(path) > 0; });
-        EXPECT_EQ(choice.viewer, c.viewer) << c.exe << " with " << c.present.size() << " files";
-        EXPECT_EQ(choice.path, c.path) << c.exe << " with " << c.present.size() << " files";
+    for (const auto& [exe, present, viewer, path] : cases) {
+        const HelpChoice choice = ChooseHelp(exe, [&](const std::string& file) { return present.count(file) > 0; });
+        EXPECT_EQ(std::make_pair(choice.viewer, choice.path), std::make_pair(viewer, std::string(path))) << exe;
     }
 }
 

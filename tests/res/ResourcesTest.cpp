@@ -1,9 +1,5 @@
-// The resources as the program loads them: every text fits its control in
-// the control's own font, at 96 DPI and, in a second run of this test, at
-// 144 DPI; the generated clip and tree pictures decode.
-#include <windows.h>
-#include <commctrl.h>
-
+// Every text of the dialogs fits its control in the control's own font, at
+// 96 DPI and in a second run at 144 DPI; the generated pictures decode.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,12 +7,13 @@
 
 #include "TestFolder.h"
 #include "res/resource.h"
+#include "win/ImageList.h"
 
 namespace {
 
 HWND CreateTemplate(int id)
 {
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
+    return ::CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
 }
 
 // The text of a button or a wrapping static when it does not fit the room
@@ -28,21 +25,20 @@ std::string CutText(HWND control)
     ::GetClassNameA(control, kind, sizeof kind);
     ::GetWindowTextA(control, text, sizeof text);
     const LONG style = ::GetWindowLongA(control, GWL_STYLE);
-    const bool isStatic = lstrcmpiA(kind, "Static") == 0;
-    if (isStatic ? (style & SS_TYPEMASK) != SS_LEFT : lstrcmpiA(kind, "Button") != 0)
-        return "";
+    const bool isButton = lstrcmpiA(kind, "Button") == 0;
     RECT room;
     ::GetClientRect(control, &room);
-    if (!isStatic && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+    if (isButton && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
         room.left += ::GetSystemMetrics(SM_CXMENUCHECK);
-    else if (!isStatic) // a push button's or group box's frame
+    else if (isButton) // a push button's or group box's frame
         ::InflateRect(&room, -3, -3);
+    RECT needed = {room.left, room.top, room.right, room.top};
     const HDC dc = ::GetDC(control);
     ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
-    RECT needed = {room.left, room.top, room.right, room.top};
-    ::DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (isStatic ? DT_WORDBREAK : DT_SINGLELINE));
+    ::DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (isButton ? DT_SINGLELINE : DT_WORDBREAK));
     ::ReleaseDC(control, dc);
-    return needed.right > room.right || needed.bottom > room.bottom ? text : "";
+    const bool shown = isButton || (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT);
+    return shown && (needed.right > room.right || needed.bottom > room.bottom) ? text : "";
 }
 
 // Pixels of the colour once the picture is drawn over a dark blue ground.
@@ -93,30 +89,24 @@ TEST(Resources, TextsFitTheirControlsAt96And144Dpi)
     SetDpi(96);
 }
 
-// The clip's last frame plays and its first shows the yellow folder: the
-// frames decode and the palette is in the right byte order. The tree
-// strip's seven pictures have their mask colour drawn transparent.
+// The clip's last frame plays and shows the yellow folder, so the palette is
+// in the right byte order; the tree strip's mask colour is drawn transparent.
 TEST(Resources, GeneratedPicturesDecode)
 {
     const HWND main = CreateTemplate(IDD_PURGOX_DIALOG);
-    const HWND animate = ::GetDlgItem(main, IDC_ANIMATE);
-    ASSERT_NE(::SendMessageA(animate, ACM_OPENA, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DELETE_AVI))), 0);
-    ::SendMessageA(animate, ACM_STOP, 0, 0);
-    EXPECT_NE(::SendMessageA(animate, ACM_PLAY, 1, MAKELONG(28, 28)), 0);
-    EXPECT_NE(::SendMessageA(animate, ACM_PLAY, 1, MAKELONG(0, 0)), 0);
-    RECT r;
-    ::GetClientRect(animate, &r);
-    const auto print = [animate](HDC dc) { ::SendMessageA(animate, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); };
-    EXPECT_GT(CountPixels(print, r.right, r.bottom, RGB(255, 255, 0)), 50);
+    const HWND clip = ::GetDlgItem(main, IDC_ANIMATE);
+    ASSERT_NE(::SendMessageA(clip, ACM_OPENA, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DELETE_AVI))), 0);
+    ::SendMessageA(clip, ACM_STOP, 0, 0);
+    EXPECT_NE(::SendMessageA(clip, ACM_PLAY, 1, MAKELONG(28, 28)), 0);
+    const auto print = [clip](HDC dc) { ::SendMessageA(clip, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); };
+    EXPECT_GT(CountPixels(print, 100, 100, RGB(255, 255, 0)), 50);
     ::DestroyWindow(main);
 
-    const HIMAGELIST images = ::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DRIVES), 16, 1,
-                                                     RGB(255, 0, 255), IMAGE_BITMAP, 0);
-    ASSERT_EQ(::ImageList_GetImageCount(images), 7);
+    const win::ImageList images = win::LoadImageList(::GetModuleHandleA(nullptr), IDB_DRIVES, 16, 1, RGB(255, 0, 255));
+    ASSERT_EQ(::ImageList_GetImageCount(images.Get()), 7);
     for (int i = 0; i < 7; ++i) {
-        const auto draw = [images, i](HDC dc) { ::ImageList_Draw(images, i, dc, 0, 0, ILD_TRANSPARENT); };
+        const auto draw = [&images, i](HDC dc) { ::ImageList_Draw(images.Get(), i, dc, 0, 0, ILD_TRANSPARENT); };
         const int ground = CountPixels(draw, 16, 16, RGB(0, 0, 0x55));
         EXPECT_TRUE(CountPixels(draw, 16, 16, RGB(255, 0, 255)) == 0 && ground > 0 && ground < 16 * 16) << i;
     }
-    ::ImageList_Destroy(images);
 }
