@@ -25,7 +25,8 @@ TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
     EXPECT_TRUE(CheckFolder("R:\\"));
 }
 
-// 259 bytes is the longest pattern the A functions take.
+// 259 bytes is the longest pattern the A functions take; a longer one is
+// never searched.
 TEST(Listing, FilesOnlyUpToTheLongestPattern)
 {
     TestFolder dir;
@@ -42,6 +43,7 @@ TEST(Listing, FilesOnlyUpToTheLongestPattern)
 // from arguments that are not there.
 TEST(GetSystemErrorText, TheSystemsTextOrTheNumber)
 {
+    EXPECT_EQ(GetSystemErrorText(ERROR_FILE_NOT_FOUND), "ファイルが見つかりません。");
     EXPECT_NE(GetSystemErrorText(ERROR_DISK_CHANGE).find("%1"), std::string::npos);
     EXPECT_NE(GetSystemErrorText(0x2345678).find(std::to_string(0x2345678)), std::string::npos);
 }

@@ -4,9 +4,6 @@
 // backslash; ア is 83 41, and 83 61 is another character.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include "TestFolder.h"
 #include "fsutil/Find.h"
 #include "fsutil/Path.h"
 #include "fsutil/Wildcard.h"
@@ -44,23 +41,4 @@ TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
         EXPECT_EQ(MatchesPattern(name, pattern), matches) << name << " / " << pattern;
     EXPECT_TRUE(PatternLeavesFolder("ソ\\") && !IsSafeName("ソ\\") && !IsSafeName("a/b") && !IsSafeName("c:d"));
     EXPECT_FALSE(PatternLeavesFolder("ソ*.obj") || !IsSafeName("ソース.tmp"));
-}
-
-// Run where it was built, then from a copy in a folder whose path is short in
-// characters but longer than MAX_PATH in Shift-JIS bytes.
-TEST(PathTexts, ModuleFolderIsTheWholeFolderOfTheExecutable)
-{
-    wchar_t self[1024] = {};
-    ::GetModuleFileNameW(nullptr, self, 1024);
-    char path[2048] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, self, -1, path, sizeof path, nullptr, nullptr);
-    EXPECT_EQ(GetModuleFolder(), GetFolderPart(path));
-    if (std::string(path).size() > MAX_PATH)
-        return;
-    TestFolder dir;
-    const std::wstring folder(130, L'\u30a2');
-    ASSERT_TRUE(MakeWide(dir.Path(), folder + L"\\"));
-    const std::wstring copy = LongPath(dir.Path()).substr(4) + L"\\" + folder + L"\\path_test.exe";
-    ASSERT_TRUE(::CopyFileW(self, copy.c_str(), FALSE));
-    EXPECT_EQ(RunTestProgram("PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable", copy), 0u);
 }

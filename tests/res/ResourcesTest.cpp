@@ -11,11 +11,6 @@
 
 namespace {
 
-HWND CreateTemplate(int id)
-{
-    return ::CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
-}
-
 // The text of a button or a wrapping static when it does not fit the room
 // the control gives it. Other statics are pictures, or paths that are cut at
 // the edge on purpose.
@@ -64,6 +59,11 @@ int CountPixels(const std::function<void(HDC)>& draw, int width, int height, COL
 void SetDpi(DWORD dpi)
 {
     ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
+
+HWND CreateTemplate(int id)
+{
+    return ::CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
 }
 
 } // namespace
