@@ -42,7 +42,7 @@ int CountPixels(const std::function<void(HDC)>& draw, int width, int height, COL
     const HDC dc = ::CreateCompatibleDC(nullptr);
     BITMAPINFO info = {{sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     const HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
-    const HGDIOBJ old = ::SelectObject(dc, bitmap);
+    ::SelectObject(dc, bitmap);
     const RECT all = {0, 0, width, height};
     ::SetBkColor(dc, RGB(0, 0, 0x55));
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
@@ -50,9 +50,8 @@ int CountPixels(const std::function<void(HDC)>& draw, int width, int height, COL
     int count = 0;
     for (int i = 0; i < width * height; ++i)
         count += ::GetPixel(dc, i % width, i / width) == colour;
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
     return count;
 }
 
