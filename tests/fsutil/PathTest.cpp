@@ -1,90 +1,44 @@
+// Path and pattern texts. The runs try the common patterns; here what they
+// do not: "?", a star that must back off, dots and blanks at the ends, and
+// double-byte characters. ソ is 83 5C, and its trail byte is never a
+// backslash; ア is 83 41, and 83 61 is another character.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include "TestFolder.h"
+#include "fsutil/Find.h"
 #include "fsutil/Path.h"
+#include "fsutil/Wildcard.h"
 
-namespace {
-
-std::string Added(std::string path)
+TEST(PathTexts, BackslashesAndFolderPartByCharacters)
 {
-    AddBackslash(path);
-    return path;
-}
-
-std::string Removed(std::string path)
-{
-    RemoveBackslash(path);
-    return path;
-}
-
-const std::string kLong = "C:\\" + std::string(400, 'a');
-
-} // namespace
-
-// ソ is 0x83 0x5C: its trail byte is never a backslash.
-TEST(PathTexts, ShapeTrailingBackslashesByCharacters)
-{
-    struct Case {
-        std::string text, added, removed;
+    const std::string lengthy = "C:\\" + std::string(400, 'a');
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        {"C", "C:\\", "C", ""},
+        {"C:\\", "C:\\", "C:\\", "C:\\"},
+        {"Cソ", "Cソ", "Cソ", ""},
+        {"C:\\ソ", "C:\\ソ\\", "C:\\ソ", "C:\\"},
+        {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ", "C:\\ソ\\"},
+        {lengthy + "\\x", lengthy + "\\x\\", lengthy + "\\x", lengthy + "\\"},
     };
-    const Case cases[] = {
-        {"C", "C:\\", "C"},
-        {"C:", "C:", "C:"},
-        {"", "", ""},
-        {"abc", "abc", "abc"},
-        {"C:\\", "C:\\", "C:\\"},
-        {"ab\\", "ab\\", "ab\\"},
-        {"abc\\", "abc\\", "abc"},
-        {"C:\\a", "C:\\a\\", "C:\\a"},
-        {"C:\\a\\\\", "C:\\a\\\\", "C:\\a\\"},
-        {"\\\\srv\\share", "\\\\srv\\share\\", "\\\\srv\\share"},
-        {"C:\\ソ", "C:\\ソ\\", "C:\\ソ"},
-        {"Cソ", "Cソ", "Cソ"},
-        {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ"},
-        {kLong, kLong + "\\", kLong},
-        {kLong + "\\", kLong + "\\", kLong},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Added(c.text), c.added) << c.text;
-        EXPECT_EQ(Removed(c.text), c.removed) << c.text;
+    for (const auto& [text, added, removed, folder] : cases) {
+        std::string add = text, remove = text;
+        AddBackslash(add);
+        RemoveBackslash(remove);
+        EXPECT_EQ(std::make_tuple(add, remove, GetFolderPart(text)), std::make_tuple(added, removed, folder)) << text;
     }
 }
 
-TEST(PathTexts, FolderPartSplitsLikeTheRuntime)
+TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"C:\\dir\\file.txt", "C:\\dir\\"}, {"C:\\file.txt", "C:\\"}, {"C:file.txt", "C:"},
-        {"file.txt", ""},                   {"C:\\", "C:\\"},         {"C:\\dir\\", "C:\\dir\\"},
-        {"C:\\aソ", "C:\\"},                {"C:\\ソ\\x", "C:\\ソ\\"}, {kLong + "\\x", kLong + "\\"},
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"a.obj.obj", "*.obj", true},   {"a.obj.txt", "*.obj", false},  {"ab.c", "a?.c", true},
+        {"a.c", "a?.c", false},         {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},
+        {"readme", "*.", true},         {"readme.txt", "*.", false},    {"a.tmp", "*.tmp. .", true},
+        {"a.tmpx", "*.tmp ", false},    {"a.tmp", " *.tmp", false},     {" h.tmp", " *.tmp", true},
+        {"ソ.tmp", "?.tmp", true},      {"ソース.tmp", "ソ*.tmp", true}, {"ア.tmp", "ソ.tmp", false},
+        {"\x83\x61.tmp", "ア.tmp", false}, {"ア.tmp", "*a.tmp", false}, {"xア.tmp", "x*A.tmp", false},
     };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(GetFolderPart(path), folder) << path;
-}
-
-// Run once where it was built, and once more from a copy in a folder whose
-// path is short in characters but longer than MAX_PATH in Shift-JIS bytes.
-TEST(PathTexts, ModuleFolderIsTheWholeFolderOfTheExecutable)
-{
-    wchar_t wide[1024] = {};
-    ::GetModuleFileNameW(nullptr, wide, 1024);
-    char path[2048] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr);
-    EXPECT_EQ(GetModulePath(), path);
-    EXPECT_EQ(GetModuleFolder(), GetFolderPart(path));
-}
-
-TEST(PathTexts, ModuleFolderOfAnExecutableBeyondThePathLimit)
-{
-    TestFolder dir;
-    std::string name;
-    for (int i = 0; i < 130; ++i)
-        name += "ア";
-    const std::wstring folder = LongPath(dir.MakeFolder(name)).substr(4);
-    const std::wstring copy = folder + L"\\path_test.exe";
-    wchar_t self[1024] = {};
-    ::GetModuleFileNameW(nullptr, self, 1024);
-    ASSERT_TRUE(::CopyFileW(self, copy.c_str(), FALSE));
-    EXPECT_EQ(RunTestProgram("PathTexts.ModuleFolderIsTheWholeFolderOfTheExecutable", copy), 0u);
+    for (const auto& [name, pattern, matches] : cases)
+        EXPECT_EQ(MatchesPattern(name, pattern), matches) << name << " / " << pattern;
+    EXPECT_TRUE(PatternLeavesFolder("ソ\\") && !IsSafeName("ソ\\") && !IsSafeName("a/b") && !IsSafeName("c:d"));
+    EXPECT_FALSE(PatternLeavesFolder("ソ*.obj") || !IsSafeName("ソース.tmp"));
 }

@@ -1,83 +1,58 @@
-// The resources as the program loads them: every text of every dialog fits
-// its control in the control's own font (at the tests' 96 DPI, and in a
-// second run of this test at 144 DPI); the generated clip and tree pictures
-// decode.
-#include <windows.h>
-#include <commctrl.h>
-
+// Every text of the dialogs fits its control in the control's own font, at
+// 96 DPI and in a second run at 144 DPI; the generated pictures decode.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "TestFolder.h"
 #include "res/resource.h"
+#include "win/ImageList.h"
 
 namespace {
 
-const char kDpiVariable[] = "PURGOX_TEST_DPI";
-
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM)
+// The text of a button or a wrapping static when it does not fit the room
+// the control gives it. Other statics are pictures, or paths that are cut at
+// the edge on purpose.
+std::string CutText(HWND control)
 {
-    return msg == WM_INITDIALOG;
-}
-
-HWND CreateTemplate(int id)
-{
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_ANIMATE_CLASS | ICC_TREEVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, PlainDialogProc, 0);
-}
-
-// The room a control gives its own text and how it lays the text out there;
-// false for controls that show no text of their own.
-bool TextRoom(HWND control, RECT& room, UINT& format)
-{
-    ::GetClientRect(control, &room);
-    char kind[32] = {};
+    char kind[16] = {}, text[512] = {};
     ::GetClassNameA(control, kind, sizeof kind);
+    ::GetWindowTextA(control, text, sizeof text);
     const LONG style = ::GetWindowLongA(control, GWL_STYLE);
-    format = DT_CALCRECT | DT_SINGLELINE;
-    if (lstrcmpiA(kind, "Static") == 0) {
-        const LONG type = style & SS_TYPEMASK;
-        format = DT_CALCRECT | (style & SS_NOPREFIX ? DT_NOPREFIX : 0) |
-                 (type == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK);
-        return type <= SS_RIGHT || type == SS_LEFTNOWORDWRAP;
-    }
-    if (lstrcmpiA(kind, "Button") != 0)
-        return false;
-    const LONG type = style & BS_TYPEMASK;
-    if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX)
+    const bool isButton = lstrcmpiA(kind, "Button") == 0;
+    RECT room;
+    ::GetClientRect(control, &room);
+    if (isButton && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
         room.left += ::GetSystemMetrics(SM_CXMENUCHECK);
-    else // push buttons and group boxes: their frames
-        ::InflateRect(&room, -3, type == BS_GROUPBOX ? 0 : -3);
-    return true;
+    else if (isButton) // a push button's or group box's frame
+        ::InflateRect(&room, -3, -3);
+    RECT needed = {room.left, room.top, room.right, room.top};
+    const HDC dc = ::GetDC(control);
+    ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    ::DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (isButton ? DT_SINGLELINE : DT_WORDBREAK));
+    ::ReleaseDC(control, dc);
+    const bool shown = isButton || (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT);
+    return shown && (needed.right > room.right || needed.bottom > room.bottom) ? text : "";
 }
 
-// "template / control: text" of each control whose text does not fit.
-std::vector<std::string> CutTexts(int templateId)
+// Pixels of the colour once the picture is drawn over a dark blue ground.
+int CountPixels(const std::function<void(HDC)>& draw, int width, int height, COLORREF colour)
 {
-    std::vector<std::string> cut;
-    const HWND dialog = CreateTemplate(templateId);
-    for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
-        char text[512] = {};
-        ::GetWindowTextA(control, text, sizeof text);
-        const HDC dc = ::GetDC(control);
-        const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
-        RECT room;
-        UINT format = 0;
-        const bool shown = TextRoom(control, room, format);
-        RECT needed = {room.left, room.top, room.right, room.top};
-        ::DrawTextA(dc, text, -1, &needed, format);
-        if (shown && *text && (needed.right > room.right || needed.bottom > room.bottom))
-            cut.push_back(std::to_string(templateId) + "/" + std::to_string(::GetDlgCtrlID(control)) + ": " + text);
-        ::SelectObject(dc, oldFont);
-        ::ReleaseDC(control, dc);
-    }
-    ::DestroyWindow(dialog);
-    return cut;
+    const HDC dc = ::CreateCompatibleDC(nullptr);
+    BITMAPINFO info = {{sizeof info.bmiHeader, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    const HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
+    ::SelectObject(dc, bitmap);
+    const RECT all = {0, 0, width, height};
+    ::SetBkColor(dc, RGB(0, 0, 0x55));
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    draw(dc);
+    int count = 0;
+    for (int i = 0; i < width * height; ++i)
+        count += ::GetPixel(dc, i % width, i / width) == colour;
+    ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
+    return count;
 }
 
 void SetDpi(DWORD dpi)
@@ -85,78 +60,52 @@ void SetDpi(DWORD dpi)
     ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi);
 }
 
-// Pixels of the colour once the picture is drawn over a dark blue ground.
-int CountPixels(const std::function<void(HDC)>& draw, int width, int height, COLORREF colour)
+HWND CreateTemplate(int id)
 {
-    const HDC screen = ::GetDC(nullptr);
-    const HDC dc = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    ::ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = ::SelectObject(dc, bitmap);
-    const RECT all = {0, 0, width, height};
-    ::SetBkColor(dc, RGB(0, 0, 0x55));
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    draw(dc);
-    int count = 0;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            count += ::GetPixel(dc, x, y) == colour;
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    return count;
+    return ::CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
 }
 
 } // namespace
 
-TEST(Resources, TextsFitTheirControlsAtThisDpi)
+TEST(Resources, TextsFitTheirControlsAt96And144Dpi)
 {
-    const char* wanted = std::getenv(kDpiVariable);
     const HDC screen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, wanted ? std::atoi(wanted) : 96);
-    for (int id : {IDD_PURGOX_DIALOG, IDD_ABOUTBOX, IDD_DIR_SELECT, IDD_DELETE_CONFIRM, IDD_DELETE_LOG})
-        EXPECT_EQ(CutTexts(id), std::vector<std::string>{}) << "at " << dpi << " DPI";
-}
-
-TEST(Resources, TextsFitTheirControlsAt144Dpi)
-{
-    ::SetEnvironmentVariableA(kDpiVariable, "144");
+    const bool second = std::getenv("PURGOX_TEST_DPI") != nullptr;
+    ASSERT_EQ(dpi, second ? 144 : 96);
+    for (int id : {IDD_PURGOX_DIALOG, IDD_ABOUTBOX, IDD_DIR_SELECT, IDD_DELETE_CONFIRM}) {
+        const HWND dialog = CreateTemplate(id);
+        for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT))
+            EXPECT_EQ(CutText(control), "") << "dialog " << id << " at " << dpi << " DPI";
+        ::DestroyWindow(dialog);
+    }
+    if (second)
+        return;
+    ::SetEnvironmentVariableA("PURGOX_TEST_DPI", "144");
     SetDpi(144);
-    const DWORD exitCode = RunTestProgram("Resources.TextsFitTheirControlsAtThisDpi");
+    EXPECT_EQ(RunTestProgram("Resources.TextsFitTheirControlsAt96And144Dpi"), 0u) << "see the output above";
     SetDpi(96);
-    ::SetEnvironmentVariableA(kDpiVariable, nullptr);
-    EXPECT_EQ(exitCode, 0u) << "the texts at 144 DPI: see the child's output above";
 }
 
-// The clip has 29 frames (showing a single frame succeeds only for frames
-// it has) and its first shows the yellow folder: the frames decode and the
-// palette is in the right byte order. The tree strip's seven pictures have
-// their mask colour drawn transparent.
+// The clip's last frame plays and shows the yellow folder, so the palette is
+// in the right byte order; the tree strip's mask colour is drawn transparent.
 TEST(Resources, GeneratedPicturesDecode)
 {
     const HWND main = CreateTemplate(IDD_PURGOX_DIALOG);
-    const HWND animate = ::GetDlgItem(main, IDC_ANIMATE);
-    ASSERT_NE(::SendMessageA(animate, ACM_OPENA, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DELETE_AVI))), 0);
-    ::SendMessageA(animate, ACM_STOP, 0, 0);
-    EXPECT_NE(::SendMessageA(animate, ACM_PLAY, 1, MAKELONG(28, 28)), 0);
-    EXPECT_EQ(::SendMessageA(animate, ACM_PLAY, 1, MAKELONG(29, 29)), 0);
-    EXPECT_NE(::SendMessageA(animate, ACM_PLAY, 1, MAKELONG(0, 0)), 0);
-    RECT r;
-    ::GetClientRect(animate, &r);
-    const auto print = [animate](HDC dc) { ::SendMessageA(animate, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); };
-    EXPECT_GT(CountPixels(print, r.right, r.bottom, RGB(255, 255, 0)), 50);
+    const HWND clip = ::GetDlgItem(main, IDC_ANIMATE);
+    ASSERT_NE(::SendMessageA(clip, ACM_OPENA, 0, reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_DELETE_AVI))), 0);
+    ::SendMessageA(clip, ACM_STOP, 0, 0);
+    EXPECT_NE(::SendMessageA(clip, ACM_PLAY, 1, MAKELONG(28, 28)), 0);
+    const auto print = [clip](HDC dc) { ::SendMessageA(clip, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); };
+    EXPECT_GT(CountPixels(print, 100, 100, RGB(255, 255, 0)), 50);
     ::DestroyWindow(main);
 
-    const HIMAGELIST images = ::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DRIVES), 16, 1,
-                                                     RGB(255, 0, 255), IMAGE_BITMAP, 0);
-    ASSERT_EQ(::ImageList_GetImageCount(images), 7);
+    const win::ImageList images = win::LoadImageList(::GetModuleHandleA(nullptr), IDB_DRIVES, 16, 1, RGB(255, 0, 255));
+    ASSERT_EQ(::ImageList_GetImageCount(images.Get()), 7);
     for (int i = 0; i < 7; ++i) {
-        const auto draw = [images, i](HDC dc) { ::ImageList_Draw(images, i, dc, 0, 0, ILD_TRANSPARENT); };
-        EXPECT_EQ(CountPixels(draw, 16, 16, RGB(255, 0, 255)), 0) << "picture " << i;
+        const auto draw = [&images, i](HDC dc) { ::ImageList_Draw(images.Get(), i, dc, 0, 0, ILD_TRANSPARENT); };
         const int ground = CountPixels(draw, 16, 16, RGB(0, 0, 0x55));
-        EXPECT_TRUE(ground > 0 && ground < 16 * 16) << "picture " << i;
+        EXPECT_TRUE(CountPixels(draw, 16, 16, RGB(255, 0, 255)) == 0 && ground > 0 && ground < 16 * 16) << i;
     }
-    ::ImageList_Destroy(images);
 }

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "TestFolder.h"
+#include "fsutil/ErrorText.h"
+#include "fsutil/FolderCheck.h"
+#include "fsutil/Listing.h"
+
+// A relative text ("C:sub") would name a folder below whatever the current
+// directory happens to be. R: is the tests' removable drive: with its folder
+// moved aside it has no medium.
+TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
+{
+    TestFolder dir;
+    const std::string file = dir.MakeFile("sub\\f.txt");
+    EXPECT_TRUE(CheckFolder(dir / "sub\\"));
+    for (const std::string& bad : {file, dir / "missing", std::string(), std::string("\\\\srv\\share\\dir"),
+                                   std::string("C:windows"), std::string("C:"), std::string("C:/")})
+        EXPECT_FALSE(CheckFolder(bad)) << bad;
+    const std::string medium = TestDriveFolder("removable");
+    ASSERT_TRUE(::MoveFileA(medium.c_str(), (medium + ".out").c_str())) << medium;
+    EXPECT_FALSE(CheckFolder("R:\\"));
+    ASSERT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
+    EXPECT_TRUE(CheckFolder("R:\\"));
+}
+
+// 259 bytes is the longest pattern the A functions take; a longer one is
+// never searched.
+TEST(Listing, FilesOnlyUpToTheLongestPattern)
+{
+    TestFolder dir;
+    dir.MakeFile("a.tmp");
+    dir.MakeFolder("sub.tmp");
+    const std::string longest = dir / (std::string(254 - dir.Path().size(), '*') + ".tmp");
+    ASSERT_EQ(longest.size(), 259u);
+    NameList names;
+    EXPECT_EQ(ListFiles(longest, names), 1);
+    EXPECT_EQ(ListFiles(dir / ("*" + longest.substr(dir.Path().size() + 1)), names), 0);
+}
+
+// ERROR_DISK_CHANGE's text has an insert: it stays as it is, never filled
+// from arguments that are not there.
+TEST(GetSystemErrorText, TheSystemsTextOrTheNumber)
+{
+    EXPECT_EQ(GetSystemErrorText(ERROR_FILE_NOT_FOUND), "ファイルが見つかりません。");
+    EXPECT_NE(GetSystemErrorText(ERROR_DISK_CHANGE).find("%1"), std::string::npos);
+    EXPECT_NE(GetSystemErrorText(0x2345678).find(std::to_string(0x2345678)), std::string::npos);
+}
