@@ -4,10 +4,10 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <stdexcept>
+
+#include "win/Handle.h"
 
 namespace {
 
@@ -175,18 +175,22 @@ bool PathExists(const std::string& path)
     return ::GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Through the W functions, past the A functions' length limit.
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    const win::Handle file(
+        ::CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    std::string content(file ? ::GetFileSize(file.Get(), nullptr) : 0, '\0');
+    DWORD read = 0;
+    ::ReadFile(file.Get(), &content[0], static_cast<DWORD>(content.size()), &read, nullptr);
+    return content.substr(0, read);
 }
 
 void WriteBytes(const std::string& path, const std::string& content)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
+    const win::Handle file(::CreateFileW(LongPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
 }
 
 void RemoveTree(const std::string& path)

@@ -23,6 +23,10 @@ bool TextFile::Open(const std::string& path, Mode mode)
     m_eof = false;
     const bool write = mode == Mode::CreateWrite;
     m_writing = write;
+    // Wine's A functions take longer paths than Windows does; holding to the
+    // Windows limit keeps a file that cannot be read from being overwritten.
+    if (path.size() >= MAX_PATH)
+        return Fail(ERROR_FILENAME_EXCED_RANGE);
     m_file.Reset(::CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
                                write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                nullptr));

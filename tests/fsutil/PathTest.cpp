@@ -32,6 +32,7 @@ TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
     const std::tuple<const char*, const char*, bool> cases[] = {
         {"a.obj.obj", "*.obj", true},   {"a.obj.txt", "*.obj", false},  {"ab.c", "a?.c", true},
         {"a.c", "a?.c", false},         {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},
+        {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true}, {"[\\]^_@", "{|}~\x7f`", false},
         {"readme", "*.", true},         {"readme.txt", "*.", false},    {"a.tmp", "*.tmp. .", true},
         {"a.tmpx", "*.tmp ", false},    {"a.tmp", " *.tmp", false},     {" h.tmp", " *.tmp", true},
         {"ソ.tmp", "?.tmp", true},      {"ソース.tmp", "ソ*.tmp", true}, {"ア.tmp", "ソ.tmp", false},
