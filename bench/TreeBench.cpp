@@ -21,6 +21,8 @@
 
 namespace {
 
+const char kFixedRoot[] = "P:\\";
+
 double Milliseconds(const std::function<void()>& work)
 {
     LARGE_INTEGER frequency, start, end;

@@ -1,9 +1,5 @@
-// The main window's browse button opens the folder tree at the stored start
-// folder; only OK puts the chosen folder into the folder field.
+// The browse button opens the tree at the stored start folder; OK alone takes the choice.
 #include <gtest/gtest.h>
-
-#include <windows.h>
-#include <commctrl.h>
 
 #include "DialogDriver.h"
 #include "TestFolder.h"
@@ -13,17 +9,13 @@
 TEST(BrowseButton, OpensTheTreeAtTheStartFolderAndTakesTheChoiceOnOkOnly)
 {
     TestFolder home;
-    ui::ModalThread main([&] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS};
-        ::InitCommonControlsEx(&controls);
-        return CPurgoxDlg(nullptr, home.Path() + "\\").DoModal();
-    });
+    ui::ModalThread main([&] { return CPurgoxDlg(nullptr, home.Path() + "\\").DoModal(); });
     const HWND dlg = main.WaitForDialog("指定ﾌｧｲﾙの一括削除");
     ui::SetText(dlg, IDC_FOLDER, "X:\\typed");
-    for (const auto& [answer, field] : {std::pair<int, std::string>{IDCANCEL, "X:\\typed"}, {IDOK, home.Path() + "\\"}}) {
+    for (const auto& [answer, field] :
+         {std::pair<int, std::string>{IDCANCEL, "X:\\typed"}, {IDOK, home.Path() + "\\"}}) {
         ui::Click(dlg, IDC_BROWSE);
         const HWND tree = main.WaitForDialog("処理開始ﾌｫﾙﾀﾞの選択");
-        ASSERT_NE(tree, nullptr);
         EXPECT_EQ(ui::GetItemText(tree, IDC_DIR_PATH), home.Path());
         ui::Command(tree, answer);
         ui::WaitForClose(tree);

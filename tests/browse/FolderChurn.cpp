@@ -1,6 +1,5 @@
-// Makes and removes a folder in its working folder as fast as it can until
-// a file named "stop" appears there; its exit status is the number of folders
-// it made.
+// Makes and removes a folder in its working folder until a file named "stop"
+// appears there; its exit status is the number of folders it made.
 #include <windows.h>
 
 int main()

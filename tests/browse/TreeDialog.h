@@ -1,13 +1,10 @@
 #pragma once
-// The folder tree dialog on a thread of its own, driven through its tree;
-// the prefix's test drives: P: fixed and watched, R: removable, S: CD-ROM.
+// The folder tree dialog on a thread of its own, driven through its tree; and
+// the prefix's test drives, P: fixed and watched, R: removable, S: CD-ROM.
 #include <windows.h>
-#include <commctrl.h>
 #include <winioctl.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
+#include <cstddef>
 
 #include "DialogDriver.h"
 #include "TestFolder.h"
@@ -17,10 +14,6 @@
 #include "win/TreeView.h"
 
 using Texts = std::vector<std::string>;
-
-constexpr char kFixedRoot[] = "P:\\";
-constexpr char kRemovableRoot[] = "R:\\";
-constexpr char kCdRomRoot[] = "S:\\";
 
 class TreeDialog : public win::TreeView {
 public:
@@ -42,7 +35,7 @@ public:
             item = GetChild(item);
         }
     }
-    // The texts of the item's children, of the drives for no item.
+    // The texts of the item's children.
     Texts Children(HTREEITEM item) const
     {
         Texts texts;
@@ -85,8 +78,7 @@ private:
     ui::ModalThread m_thread;
 };
 
-// A fresh folder at the root of a test drive, removed with its content at
-// the end.
+// A fresh folder at a drive's root, removed with its content at the end.
 struct DriveArea {
     explicit DriveArea(const std::string& root, const std::string& name = "Area")
         : path(root + name + std::to_string(::GetCurrentProcessId()))
@@ -115,17 +107,13 @@ inline void Mount(char letter, const std::string& medium)
         ULONGLONG unixDevice;
         WCHAR letter;
         USHORT mountPointOffset, deviceOffset, labelOffset;
-    };
-    std::string folder = medium.substr(2);
-    std::replace(folder.begin(), folder.end(), '\\', '/');
-    std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1);
-    std::copy(folder.begin(), folder.end(), request.begin() + sizeof(UnixDrive));
-    *reinterpret_cast<UnixDrive*>(request.data()) = {static_cast<ULONG>(request.size()),
-                                                     ::GetDriveTypeA((std::string(1, letter) + ":\\").c_str()),
-                                                     0, 0, 0, static_cast<WCHAR>(letter - 'A' + 'a'), sizeof(UnixDrive), 0, 0};
+        char folder[MAX_PATH];
+    } drive{sizeof drive, ::GetDriveTypeA((std::string(1, letter) + ":\\").c_str()), 0, 0, 0,
+            static_cast<WCHAR>(letter - 'A' + 'a'), offsetof(UnixDrive, folder), 0, 0, {}};
+    UnixPath(medium).copy(drive.folder, MAX_PATH - 1);
     const win::Handle manager(::CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     DWORD returned = 0;
-    ::DeviceIoControl(manager.Get(), CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
-                      request.data(), static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
+    ::DeviceIoControl(manager.Get(), CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS), &drive,
+                      sizeof drive, nullptr, 0, &returned, nullptr);
 }

@@ -9,7 +9,7 @@
 #include "browse/PendingRefreshes.h"
 #include "browse/TreeNames.h"
 
-TEST(TreeRules, PathsFromItemTextsAndBackDriveLettersAndNames)
+TEST(TreeRules, PathsNamesMediaAndRefreshes)
 {
     for (const auto& [texts, path] : std::initializer_list<std::pair<std::vector<std::string>, std::string>>{
              {{"C:\\"}, "C:\\"},
@@ -22,20 +22,12 @@ TEST(TreeRules, PathsFromItemTextsAndBackDriveLettersAndNames)
             EXPECT_EQ(TakeFirstName(rest), texts[i]);
         EXPECT_EQ(rest, "");
     }
-    EXPECT_EQ(DriveRoot(0) + DriveRoot(25), "A:\\Z:\\");
-    for (const auto& [path, index] : {std::pair<const char*, int>{"A:\\", 0}, {"p:\\x", 15}, {"Z:", 25}, {"", -1}})
-        EXPECT_EQ(DriveIndex(path), index) << path;
-    // Siblings are found blind to the case of ASCII letters only.
     for (const auto& [text, name, same] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
              {"Windows", "WINDOWS", true}, {"Data", "Dat", false}, {"ａ", "Ａ", false}, {"ヂ", "ア", false},
              {"子q", "子Q", true}, {"ｶ", "ｷ", false}})
         EXPECT_EQ(IsSameName(text, name), same) << text << " " << name;
-}
-
-// A medium seen first is taken, a missing or swapped one is reported once;
-// one refresh at most waits per drive.
-TEST(TreeRules, MediaAndPendingRefreshesPerDrive)
-{
+    // A medium seen first is taken, a missing or swapped one is reported
+    // once; one refresh at most waits per drive.
     const DWORD a = 0x1234, b = 0x5678;
     MediaSerials media;
     media.Remember(18, b);
@@ -44,8 +36,7 @@ TEST(TreeRules, MediaAndPendingRefreshesPerDrive)
         EXPECT_EQ(media.IsSame(17, serial), same) << std::hex << serial;
     EXPECT_TRUE(media.IsSame(18, b));
     PendingRefreshes pending;
-    EXPECT_EQ(std::vector<bool>({pending.Mark(15), pending.Mark(15), pending.Mark(16)}),
-              std::vector<bool>({true, false, true}));
-    pending.Take(15);
-    EXPECT_EQ(std::vector<bool>({pending.Mark(15), pending.Mark(16)}), std::vector<bool>({true, false}));
+    EXPECT_EQ(std::vector<bool>({pending.Mark(15), pending.Mark(15), pending.Mark(16),
+                                 (pending.Take(15), pending.Mark(15)), pending.Mark(16)}),
+              std::vector<bool>({true, false, true, true, false}));
 }
