@@ -35,7 +35,6 @@ public:
             item = GetChild(item);
         }
     }
-    // The texts of the item's children.
     Texts Children(HTREEITEM item) const
     {
         Texts texts;
@@ -50,7 +49,6 @@ public:
         Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
         return tvi.iImage * 10 + tvi.iSelectedImage;
     }
-    HTREEITEM Selection() const { return GetNextItem(nullptr, TVGN_CARET); }
     HWND Dialog() const { return ::GetParent(Handle()); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
     // A click on the item's expand button, as the user makes it.
