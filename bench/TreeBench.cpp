@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "DialogDriver.h"
-#include "TestDrives.h"
 #include "TestFolder.h"
 #include "TreeDialog.h"
 #include "browse/DriveWatcher.h"
 
 namespace {
+
+const char kFixedRoot[] = "P:\\";
 
 double Milliseconds(const std::function<void()>& work)
 {
@@ -45,8 +46,9 @@ void OpenFiveDeep()
     std::string path;
     for (int level = 1; level <= 5; ++level) {
         path += (path.empty() ? "" : "\\") + Numbered("Level", level);
+        area.MakeFolders({path.c_str()});
         for (int sibling = 0; sibling < 20; ++sibling)
-            area.MakeFolder(path + "\\" + Numbered("Other", sibling));
+            area.MakeFolders({(path + "\\" + Numbered("Other", sibling)).c_str()});
     }
     for (int round = 0; round < 3; ++round) {
         std::unique_ptr<TreeDialog> dlg;
@@ -61,11 +63,11 @@ void ExpandFiveThousand()
 {
     DriveArea area(kFixedRoot);
     for (int n = 0; n < 5000; ++n)
-        area.MakeFolder(Numbered("Sub", n));
-    area.MakeFolder(Numbered("Sub", 7) + "\\Inner");
+        area.MakeFolders({Numbered("Sub", n).c_str()});
+    area.MakeFolders({(Numbered("Sub", 7) + "\\Inner").c_str()});
     for (int round = 0; round < 3; ++round) {
         TreeDialog dlg(kFixedRoot);
-        const HTREEITEM folder = dlg.Find(area.Path());
+        const HTREEITEM folder = dlg.Find(area.path);
         const double expanding = Milliseconds([&] { dlg.ClickButton(folder); });
         std::printf("expand a folder of 5,000 subfolders: %.0f ms, %zu items\n", expanding,
                     dlg.Children(folder).size());
@@ -77,26 +79,56 @@ void RefreshTwoHundredExpanded()
 {
     DriveArea area(kFixedRoot);
     for (int n = 0; n < 200; ++n)
-        area.MakeFolder(Numbered("Open", n) + "\\Child");
-    TreeDialog dlg(area.Path());
+        area.MakeFolders({Numbered("Open", n).c_str(), (Numbered("Open", n) + "\\Child").c_str()});
+    TreeDialog dlg(area.path);
     for (int n = 0; n < 200; ++n)
         dlg.ClickButton(dlg.Find(area / Numbered("Open", n)));
     for (int round = 0; round < 3; ++round) {
         const double refresh = Milliseconds([&] {
-            ::PostMessageA(dlg.Handle(), WM_DIRSELM_COMMAND, 'P' - 'A', 0);
-            ui::Flush(dlg.Handle());
+            ::PostMessageA(dlg.Dialog(), WM_DIRSELM_COMMAND, 'P' - 'A', 0);
+            ui::Flush(dlg.Dialog());
         });
         std::printf("one refresh of P: with 200 folders expanded: %.0f ms\n", refresh);
     }
     const std::string created = area / (Numbered("Open", 100) + "\\New");
     const double following = Milliseconds([&] {
         ::CreateDirectoryA(created.c_str(), nullptr);
-        ::CreateDirectoryA((area.Path() + "-probe").c_str(), nullptr);
-        ::RemoveDirectoryA((area.Path() + "-probe").c_str());
+        ::CreateDirectoryA((area.path + "-probe").c_str(), nullptr);
+        ::RemoveDirectoryA((area.path + "-probe").c_str());
         ui::WaitUntil([&] { return dlg.Find(created) != nullptr; });
     });
     std::printf("one folder created, shown in the tree after: %.0f ms\n", following);
     dlg.Close(IDCANCEL);
+}
+
+// Waits until the watcher of P:, which arms on a thread of its own, shows a
+// folder made at the root; P: must be expanded.
+bool WaitForWatcher(const TreeDialog& dlg)
+{
+    const std::string probe = kFixedRoot + std::to_string(::GetCurrentProcessId());
+    bool seen = false;
+    for (int attempt = 0; attempt < 20 && !seen; ++attempt) {
+        ::CreateDirectoryA(probe.c_str(), nullptr);
+        seen = ui::WaitUntil([&] { return dlg.Find(probe) != nullptr; }, 250);
+        ::RemoveDirectoryA(probe.c_str());
+    }
+    return seen;
+}
+
+// The middle of the item's expand button, in the tree's coordinates.
+POINT ButtonPoint(HWND tree, HTREEITEM item)
+{
+    TreeView_EnsureVisible(tree, item);
+    RECT rect{};
+    TreeView_GetItemRect(tree, item, &rect, TRUE);
+    TVHITTESTINFO hit{};
+    hit.pt.y = (rect.top + rect.bottom) / 2;
+    for (hit.pt.x = 0; hit.pt.x < rect.left; ++hit.pt.x) {
+        TreeView_HitTest(tree, &hit);
+        if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON))
+            break;
+    }
+    return hit.pt;
 }
 
 // A click as the mouse makes it: through the system's input queue.
@@ -129,19 +161,19 @@ void TimeClicks(const char* kind, const TreeDialog& dlg, HTREEITEM item, const s
 
 void ClicksUnderChurn()
 {
-    DriveArea before(kFixedRoot);
+    DriveArea before(kFixedRoot, "Before");
     TreeDialog dlg(kFixedRoot);
     if (!WaitForWatcher(dlg))
         return;
     DriveArea area(kFixedRoot);
     // Sorted before the churn's folder, so that its row stays put.
-    area.MakeFolder("Above\\Inner");
-    ui::WaitUntil([&] { return dlg.Find(area.Path()) != nullptr; });
-    dlg.ClickButton(dlg.Find(area.Path()));
-    const HWND tree = ::GetDlgItem(dlg.Handle(), IDC_DIR_TREE);
+    area.MakeFolders({"Above", "Above\\Inner"});
+    ui::WaitUntil([&] { return dlg.Find(area.path) != nullptr; });
+    dlg.ClickButton(dlg.Find(area.path));
+    const HWND tree = dlg.Handle();
     const HTREEITEM target = dlg.Find(area / "Above");
-    ::SetForegroundWindow(dlg.Handle());
-    const POINT client = dlg.ButtonPoint(target);
+    ::SetForegroundWindow(dlg.Dialog());
+    const POINT client = ButtonPoint(tree, target);
     POINT button = client;
     ::ClientToScreen(tree, &button);
 
@@ -150,7 +182,7 @@ void ClicksUnderChurn()
     std::string churnProgram = module;
     churnProgram.erase(churnProgram.rfind('\\', churnProgram.rfind('\\') - 1));
     ui::ChildProcess churn;
-    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.Path());
+    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.path);
     const ULONGLONG churnStart = ::GetTickCount64();
     ::Sleep(500);
     // Found before the churn: each look at the tree waits for the refresh

@@ -32,9 +32,9 @@ int main(int argc, char** argv)
     MakeFolders(kWork);
     bool shot = false;
     {
-        TreeDialog dlg(std::string(kWork) + "\\プロジェクト\\ソース", 1, "処理開始ﾌｫﾙﾀﾞの選択");
+        TreeDialog dlg(std::string(kWork) + "\\プロジェクト\\ソース", "処理開始ﾌｫﾙﾀﾞの選択");
         ::Sleep(300);
-        shot = RequestShot(argv[1], "folder-tree", dlg.Handle());
+        shot = RequestShot(argv[1], "folder-tree", dlg.Dialog());
         dlg.Close(IDCANCEL);
     }
     RemoveTree(kWork);

@@ -1,6 +1,5 @@
-// Creates and deletes a folder in its working folder as fast as it can until
-// a file named "stop" appears there; its exit status is the number of folders
-// it made.
+// Makes and removes a folder in its working folder until a file named "stop"
+// appears there; its exit status is the number of folders it made.
 #include <windows.h>
 
 int main()
@@ -11,8 +10,7 @@ int main()
         ::RemoveDirectoryA("Churn");
         ::Sleep(0);
     }
-    // A folder that is a process's current one cannot be removed, and the
-    // caller removes this one as soon as it sees this process end.
+    // Its caller removes the working folder as soon as this process ends.
     ::SetCurrentDirectoryA("C:\\");
     return made;
 }

@@ -1,54 +1,117 @@
 #pragma once
-// The folder tree dialog run inside the test program on a thread of its own,
-// read and driven from the test thread with the tree's own messages.
+// The folder tree dialog on a thread of its own, driven through its tree; and
+// the prefix's test drives, P: fixed and watched, R: removable, S: CD-ROM.
 #include <windows.h>
-#include <commctrl.h>
+#include <winioctl.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstddef>
 
 #include "DialogDriver.h"
+#include "TestFolder.h"
 #include "browse/DirSelectDlg.h"
+#include "browse/TreeNames.h"
 #include "res/resource.h"
 #include "win/TreeView.h"
 
 using Texts = std::vector<std::string>;
 
-class TreeDialog {
+class TreeDialog : public win::TreeView {
 public:
-    // Opens the dialog and waits for it; Handle() is null when it never came.
-    explicit TreeDialog(const std::string& initPath = std::string(), int selectInit = 1,
-                        const std::string& title = std::string());
+    explicit TreeDialog(const std::string& initPath, const std::string& title = "")
+        : m_dialog(title, initPath, 1, nullptr), m_thread([this] { return m_dialog.DoModal(); })
+    {
+        Attach(::GetDlgItem(m_thread.WaitForDialog(title.empty() ? "ﾌｫﾙﾀﾞの参照" : title), IDC_DIR_TREE));
+    }
 
-    HWND Handle() const { return m_hwnd; }
-    // The item reached from the drive roots by the path's parts, each
-    // compared exactly with the item texts; null when some part is not shown.
-    HTREEITEM Find(const std::string& path) const;
-    // The texts of the item's children; of the drive roots for no item.
-    Texts Children(HTREEITEM item) const;
-    bool IsExpanded(HTREEITEM item) const { return win::TreeView(m_tree).IsExpanded(item); }
-    // An item shows an expand button while it has children (read folders or
-    // the empty placeholder).
-    bool HasButton(HTREEITEM item) const { return TreeView_GetChild(m_tree, item) != nullptr; }
-    HTREEITEM Selection() const { return TreeView_GetSelection(m_tree); }
-    // The item's normal picture times 10 plus its selected one.
-    int Pictures(HTREEITEM item) const;
-    std::string ShownPath() const { return ui::GetItemText(m_hwnd, IDC_DIR_PATH); }
-
+    // Each part of the path is the exact text of an item; null when not shown.
+    HTREEITEM Find(const std::string& path) const
+    {
+        HTREEITEM item = GetRoot();
+        for (std::string part = path.substr(0, 3), rest = path.substr(3);; part = TakeFirstName(rest)) {
+            while (item && GetItemText(item) != part)
+                item = GetNextSibling(item);
+            if (!item || rest.empty())
+                return item;
+            item = GetChild(item);
+        }
+    }
+    Texts Children(HTREEITEM item) const
+    {
+        Texts texts;
+        for (HTREEITEM child = GetChild(item); child; child = GetNextSibling(child))
+            texts.push_back(GetItemText(child));
+        return texts;
+    }
+    // The normal picture times 10 plus the selected one.
+    int Pictures(HTREEITEM item) const
+    {
+        TVITEMA tvi{TVIF_IMAGE | TVIF_SELECTEDIMAGE, item, 0, 0, nullptr, 0, 0, 0, 0, 0};
+        Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+        return tvi.iImage * 10 + tvi.iSelectedImage;
+    }
+    HWND Dialog() const { return ::GetParent(Handle()); }
+    std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
     // A click on the item's expand button, as the user makes it.
-    // The middle of the item's expand button, in the tree's coordinates.
-    POINT ButtonPoint(HTREEITEM item) const;
-    void ClickButton(HTREEITEM item) const;
-    void Select(HTREEITEM item) const { TreeView_SelectItem(m_tree, item); }
-    // Ends the dialog with the button and answers DoModal's result.
-    INT_PTR Close(int button);
-    // What the dialog hands back after IDOK.
-    const std::string& SelectedPath() const { return m_dialog->m_strSelPath; }
+    void ClickButton(HTREEITEM item) const
+    {
+        Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        RECT rect{};
+        TreeView_GetItemRect(Handle(), item, &rect, TRUE);
+        TVHITTESTINFO hit{{0, (rect.top + rect.bottom) / 2}, 0, nullptr};
+        while (hit.pt.x < rect.left && !(TreeView_HitTest(Handle(), &hit) == item && hit.flags & TVHT_ONITEMBUTTON))
+            ++hit.pt.x;
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    }
+    // Ends the dialog with the button; answers DoModal's result.
+    INT_PTR Close(int button)
+    {
+        ui::Command(Dialog(), button);
+        return m_thread.Join() ? m_thread.Result() : -1;
+    }
+    const std::string& SelectedPath() const { return m_dialog.m_strSelPath; }
 
 private:
-    std::unique_ptr<CDirSelectDlg> m_dialog;
+    CDirSelectDlg m_dialog;
     ui::ModalThread m_thread;
-    HWND m_hwnd;
-    HWND m_tree;
 };
+
+// A fresh folder at a drive's root, removed with its content at the end.
+struct DriveArea {
+    explicit DriveArea(const std::string& root, const std::string& name = "Area")
+        : path(root + name + std::to_string(::GetCurrentProcessId()))
+    {
+        RemoveTree(path);
+        ::CreateDirectoryA(path.c_str(), nullptr);
+    }
+    ~DriveArea() { RemoveTree(path); }
+    std::string operator/(const std::string& relative) const { return path + "\\" + relative; }
+    void MakeFolders(std::initializer_list<const char*> folders) const
+    {
+        for (const char* folder : folders)
+            ::CreateDirectoryA((*this / folder).c_str(), nullptr);
+    }
+
+    const std::string path;
+};
+
+// Puts the medium's folder into R: or S: through Wine's mount manager, which
+// reads its serial at once and otherwise keeps the serial it read first.
+inline void Mount(char letter, const std::string& medium)
+{
+    struct UnixDrive {
+        ULONG size, type, fsType;
+        DWORD serial;
+        ULONGLONG unixDevice;
+        WCHAR letter;
+        USHORT mountPointOffset, deviceOffset, labelOffset;
+        char folder[MAX_PATH];
+    } drive{sizeof drive, ::GetDriveTypeA((std::string(1, letter) + ":\\").c_str()), 0, 0, 0,
+            static_cast<WCHAR>(letter - 'A' + 'a'), offsetof(UnixDrive, folder), 0, 0, {}};
+    UnixPath(medium).copy(drive.folder, MAX_PATH - 1);
+    const win::Handle manager(::CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD returned = 0;
+    ::DeviceIoControl(manager.Get(), CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS), &drive,
+                      sizeof drive, nullptr, 0, &returned, nullptr);
+}
