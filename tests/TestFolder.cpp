@@ -122,10 +122,14 @@ bool MakeWide(const std::string& folder, const std::wstring& name)
     return file != INVALID_HANDLE_VALUE;
 }
 
+std::string UnixPath(const std::string& path)
+{
+    return UnixName(LongPath(path));
+}
+
 bool MakeLink(const std::string& target, const std::string& link)
 {
-    return RunLinux("/bin/ln -s " + UnixName(LongPath(target)) + " " + UnixName(LongPath(link)),
-                    [&] { return PathExists(link); });
+    return RunLinux("/bin/ln -s " + UnixPath(target) + " " + UnixPath(link), [&] { return PathExists(link); });
 }
 
 std::string TestDriveFolder(const std::string& kind)

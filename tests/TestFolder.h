@@ -28,6 +28,8 @@ std::wstring LongPath(const std::string& path);
 // Made through the W functions: past the A functions' limit, or with a name
 // the code page cannot hold; a folder when the name ends in a backslash.
 bool MakeWide(const std::string& folder, const std::wstring& name);
+// Where Wine keeps a file or folder on the Linux side.
+std::string UnixPath(const std::string& path);
 // A symbolic link, made on the Linux side: Windows programs cannot make
 // links under Wine.
 bool MakeLink(const std::string& target, const std::string& link);
