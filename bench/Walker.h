@@ -4,5 +4,6 @@
 #include <string>
 
 // Deletes what the build-intermediates entry matches below the folder and
-// prints "seconds deleted".
-int RunWalker(const std::string& folder);
+// prints "seconds deleted"; with a window of its own on the walking thread
+// when asked.
+int RunWalker(const std::string& folder, bool withWindow);
