@@ -1,8 +1,9 @@
 // Times the program as users run it, through its window, against the floor
 // of its algorithm on this platform (a walker with the same listings, pump
 // points and deletions and nothing else, once more with a window on its
-// thread) and against Wine's own "cmd /c del /s /q", on identical fresh trees; the side that goes first
-// rotates from round to round. Also times the program's start-up.
+// thread) and against Wine's own "cmd /c del /s /q", on identical fresh
+// trees; the side that goes first rotates from round to round. Also times
+// the program's start-up.
 #include <windows.h>
 
 #include <algorithm>
@@ -52,10 +53,11 @@ struct Round {
     ProgramRun program;
 };
 
-double TimeWalker(const std::string& tree, bool withWindow)
+// mode: "walk" or "walk-window", as main takes it.
+double TimeWalker(const std::string& tree, const char* mode)
 {
     std::string output;
-    TimeProcess("\"" + Self() + (withWindow ? "\" walk-window \"" : "\" walk \"") + tree + "\"", output);
+    TimeProcess("\"" + Self() + "\" " + mode + " \"" + tree + "\"", output);
     double seconds = -1;
     std::sscanf(output.c_str(), "%lf", &seconds);
     return seconds;
@@ -87,7 +89,9 @@ Round RunRound(const std::string& work, const std::string& model, int number)
             round.program = TimeProgramRun(BuiltProgram(), home, trees[side]);
             round.seconds[side] = round.program.seconds;
         } else {
-            round.seconds[side] = side == kDel ? TimeDel(trees[side]) : TimeWalker(trees[side], side == kWindowWalker);
+            round.seconds[side] = side == kDel            ? TimeDel(trees[side])
+                                  : side == kWindowWalker ? TimeWalker(trees[side], "walk-window")
+                                                          : TimeWalker(trees[side], "walk");
         }
         std::printf(" %s %.2f s", kSideNames[side], round.seconds[side]);
     }
@@ -97,8 +101,7 @@ Round RunRound(const std::string& work, const std::string& model, int number)
     std::sscanf(round.program.report.c_str(), "%d", &reported);
     std::printf("; files left %d/%d/%d/%d; Purgox reported %d deleted, logged %d lines, peak %zu KiB\n",
                 round.left[kProgram], round.left[kWalker], round.left[kWindowWalker], round.left[kDel], reported,
-                round.program.logLines,
-                round.program.peakKb);
+                round.program.logLines, round.program.peakKb);
     std::fflush(stdout);
     return round;
 }
@@ -163,8 +166,9 @@ void WarmUp()
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && (std::string(argv[1]) == "walk" || std::string(argv[1]) == "walk-window"))
-        return RunWalker(argv[2], std::string(argv[1]) == "walk-window");
+    const std::string mode = argc == 3 ? argv[1] : "";
+    if (mode == "walk" || mode == "walk-window")
+        return RunWalker(argv[2], mode == "walk-window");
     const bool quick = argc == 3 && std::string(argv[2]) == "quick";
     if (argc != 2 && !quick) {
         std::fprintf(stderr, "usage: purgox_bench WORK-FOLDER [quick]\n");
