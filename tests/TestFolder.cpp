@@ -142,26 +142,6 @@ std::string TestDriveFolder(const std::string& kind)
     return folder + "\\test-drives\\" + kind;
 }
 
-unsigned long RunTestProgram(const std::string& filter, std::wstring exe)
-{
-    if (exe.empty()) {
-        exe.resize(1024);
-        exe.resize(::GetModuleFileNameW(nullptr, &exe[0], static_cast<DWORD>(exe.size())));
-    }
-    std::wstring command = L"\"" + exe + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return ::GetLastError();
-    ::WaitForSingleObject(process.hProcess, 120000);
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code;
-}
-
 std::string TakeFromTrash(const std::string& name)
 {
     char data[MAX_PATH] = {};

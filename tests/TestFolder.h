@@ -36,9 +36,6 @@ bool MakeLink(const std::string& target, const std::string& link);
 // The folder behind one of the prefix's test drives, named by its kind
 // ("removable"): it lies in <build>, three levels above this program.
 std::string TestDriveFolder(const std::string& kind);
-// Runs a test program (this one unless another is named) with a GoogleTest
-// filter; it inherits the environment. Answers its exit code.
-unsigned long RunTestProgram(const std::string& filter, std::wstring exe = std::wstring());
 // The content of a file in the test run's own trash (XDG_DATA_HOME), which
 // is emptied of it.
 std::string TakeFromTrash(const std::string& name);

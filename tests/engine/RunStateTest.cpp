@@ -53,19 +53,3 @@ TEST(RunState, EveryRunStartsFromZeroAndAPatternNamingAnotherFolderIsRefused)
     EXPECT_TRUE(PathExists(file));
     EXPECT_EQ(f.host.pumps, 0);
 }
-
-// An abort from the confirmation stops the run from inside: the window hears
-// of it.
-TEST(RunState, TheWindowHearsOfAnAbortFromTheConfirmation)
-{
-    TestFolder s;
-    s.MakeFile("a.tmp");
-    RunFixture<> f;
-    int stops = 0;
-    f.run.SetStopListener([&] { stops += !f.run.IsRunning() && f.run.IsInRun(); });
-    f.run.m_bConfirmEach = 1;
-    f.host.answers = {{IDCANCEL, 0, 1}};
-    f.Start(s.Path(), {"*.tmp"});
-    EXPECT_EQ(stops, 1);
-    EXPECT_TRUE(PathExists(s / "a.tmp"));
-}

@@ -1,6 +1,6 @@
 #pragma once
 // A run over the real file system whose host records what the run shows,
-// writes and removes, and answers confirmations from a script.
+// writes and removes.
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,12 +20,8 @@ class ScriptedHost : public CSystemHost {
 public:
     ScriptedHost() : CSystemHost(nullptr) {}
 
-    // The scripted answers in turn, then no to everything.
-    Confirmation Confirm(const std::string& path) override
-    {
-        events.push_back("confirm:" + path);
-        return asked < answers.size() ? answers[asked++] : Confirmation();
-    }
+    // The window's scenarios answer the real confirmation; here no run asks.
+    Confirmation Confirm(const std::string&) override { return {}; }
     void SetStatus(const std::string& text) override { events.push_back("status:" + text); }
     DWORD WriteLog(const std::string& line) override
     {
@@ -73,8 +69,6 @@ public:
         return found;
     }
 
-    std::vector<Confirmation> answers;
-    size_t asked = 0;
     Lines events;
     std::function<void(int)> onPump;
     int pumps = 0;

@@ -198,14 +198,14 @@ ModalThread::~ModalThread()
             0);
 }
 
-bool ChildProcess::Start(const std::string& exePath, const std::string& workFolder)
+bool ChildProcess::Start(const std::string& exePath, const std::string& workFolder, const std::string& arguments)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exePath + "\"";
+    std::string commandLine = "\"" + exePath + "\" " + arguments;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
-                          &startup, &info))
+    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &info))
         return false;
     ::CloseHandle(info.hThread);
     m_process.Reset(info.hProcess);

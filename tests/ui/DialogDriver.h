@@ -93,7 +93,8 @@ private:
     win::Handle m_thread;
 };
 
-// A program started for a black-box run; killed at the end if still running.
+// A program started for a black-box run, in the given folder (or this one);
+// killed at the end if still running.
 class ChildProcess {
 public:
     ChildProcess() = default;
@@ -101,7 +102,7 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    bool Start(const std::string& exePath, const std::string& workFolder);
+    bool Start(const std::string& exePath, const std::string& workFolder, const std::string& arguments = "");
     DWORD Id() const { return m_id; }
     bool WaitForExit(DWORD timeoutMs = kTimeout) const
     {
