@@ -42,13 +42,13 @@ std::string Numbered(const char* prefix, int n)
 
 void OpenFiveDeep()
 {
-    DriveArea area(kFixedRoot);
+    TestFolder area(kFixedRoot);
     std::string path;
     for (int level = 1; level <= 5; ++level) {
         path += (path.empty() ? "" : "\\") + Numbered("Level", level);
-        area.MakeFolders({path.c_str()});
+        area.MakeFolder(path);
         for (int sibling = 0; sibling < 20; ++sibling)
-            area.MakeFolders({(path + "\\" + Numbered("Other", sibling)).c_str()});
+            area.MakeFolder(path + "\\" + Numbered("Other", sibling));
     }
     for (int round = 0; round < 3; ++round) {
         std::unique_ptr<TreeDialog> dlg;
@@ -61,13 +61,13 @@ void OpenFiveDeep()
 
 void ExpandFiveThousand()
 {
-    DriveArea area(kFixedRoot);
+    TestFolder area(kFixedRoot);
     for (int n = 0; n < 5000; ++n)
-        area.MakeFolders({Numbered("Sub", n).c_str()});
-    area.MakeFolders({(Numbered("Sub", 7) + "\\Inner").c_str()});
+        area.MakeFolder(Numbered("Sub", n));
+    area.MakeFolder(Numbered("Sub", 7) + "\\Inner");
     for (int round = 0; round < 3; ++round) {
         TreeDialog dlg(kFixedRoot);
-        const HTREEITEM folder = dlg.Find(area.path);
+        const HTREEITEM folder = dlg.Find(area.Path());
         const double expanding = Milliseconds([&] { dlg.ClickButton(folder); });
         std::printf("expand a folder of 5,000 subfolders: %.0f ms, %zu items\n", expanding,
                     dlg.Children(folder).size());
@@ -77,10 +77,10 @@ void ExpandFiveThousand()
 
 void RefreshTwoHundredExpanded()
 {
-    DriveArea area(kFixedRoot);
+    TestFolder area(kFixedRoot);
     for (int n = 0; n < 200; ++n)
-        area.MakeFolders({Numbered("Open", n).c_str(), (Numbered("Open", n) + "\\Child").c_str()});
-    TreeDialog dlg(area.path);
+        area.MakeFolder(Numbered("Open", n) + "\\Child");
+    TreeDialog dlg(area.Path());
     for (int n = 0; n < 200; ++n)
         dlg.ClickButton(dlg.Find(area / Numbered("Open", n)));
     for (int round = 0; round < 3; ++round) {
@@ -93,8 +93,8 @@ void RefreshTwoHundredExpanded()
     const std::string created = area / (Numbered("Open", 100) + "\\New");
     const double following = Milliseconds([&] {
         ::CreateDirectoryA(created.c_str(), nullptr);
-        ::CreateDirectoryA((area.path + "-probe").c_str(), nullptr);
-        ::RemoveDirectoryA((area.path + "-probe").c_str());
+        ::CreateDirectoryA((area.Path() + "-probe").c_str(), nullptr);
+        ::RemoveDirectoryA((area.Path() + "-probe").c_str());
         ui::WaitUntil([&] { return dlg.Find(created) != nullptr; });
     });
     std::printf("one folder created, shown in the tree after: %.0f ms\n", following);
@@ -161,15 +161,15 @@ void TimeClicks(const char* kind, const TreeDialog& dlg, HTREEITEM item, const s
 
 void ClicksUnderChurn()
 {
-    DriveArea before(kFixedRoot, "Before");
+    TestFolder before(kFixedRoot);
     TreeDialog dlg(kFixedRoot);
     if (!WaitForWatcher(dlg))
         return;
-    DriveArea area(kFixedRoot);
+    TestFolder area(kFixedRoot);
     // Sorted before the churn's folder, so that its row stays put.
-    area.MakeFolders({"Above", "Above\\Inner"});
-    ui::WaitUntil([&] { return dlg.Find(area.path) != nullptr; });
-    dlg.ClickButton(dlg.Find(area.path));
+    area.MakeFolder("Above\\Inner");
+    ui::WaitUntil([&] { return dlg.Find(area.Path()) != nullptr; });
+    dlg.ClickButton(dlg.Find(area.Path()));
     const HWND tree = dlg.Handle();
     const HTREEITEM target = dlg.Find(area / "Above");
     ::SetForegroundWindow(dlg.Dialog());
@@ -182,7 +182,7 @@ void ClicksUnderChurn()
     std::string churnProgram = module;
     churnProgram.erase(churnProgram.rfind('\\', churnProgram.rfind('\\') - 1));
     ui::ChildProcess churn;
-    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.path);
+    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.Path());
     const ULONGLONG churnStart = ::GetTickCount64();
     ::Sleep(500);
     // Found before the churn: each look at the tree waits for the refresh

@@ -68,12 +68,13 @@ void RemoveLongTree(const std::wstring& path)
 
 } // namespace
 
-TestFolder::TestFolder()
+TestFolder::TestFolder(const std::string& parent)
 {
     static int counter = 0;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    m_path = temp + ("purgox-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
+    m_path = (parent.empty() ? temp : parent) + "purgox-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+             std::to_string(++counter);
     RemoveTree(m_path);
     if (!::CreateDirectoryA(m_path.c_str(), nullptr))
         throw std::runtime_error("cannot create " + m_path);

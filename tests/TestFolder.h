@@ -1,11 +1,11 @@
 #pragma once
-// A fresh folder under the Wine prefix's temporary folder for one test,
-// removed with everything in it at the end.
+// A fresh folder for one test, in the given one (a drive's root) or else in
+// the Wine prefix's temporary folder, removed with everything in it at the end.
 #include <string>
 
 class TestFolder {
 public:
-    TestFolder();
+    explicit TestFolder(const std::string& parent = "");
     ~TestFolder();
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;

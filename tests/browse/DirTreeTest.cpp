@@ -33,20 +33,20 @@ TEST(DirTree, SelectsNothingUnaskedAndLeavesNoHandle)
 // No watcher follows R:. R: takes its medium's serial at the first use, S: at the opening.
 TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
 {
-    const DriveArea area("R:\\");
-    area.MakeFolders({"Data", "Data\\Inner", "Gone", "Gone\\Sub", "Left", "Left\\Sub", "Zone", "Other", ".hidden",
-                      "System"});
+    const TestFolder area("R:\\");
+    for (const char* folder : {"Data\\Inner", "Gone\\Sub", "Left\\Sub", "Zone", "Other", ".hidden", "System"})
+        area.MakeFolder(folder);
     ::SetFileAttributesA((area / "System").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
     WriteBytes(area / "file.txt", "x");
     // Listed as "x\..\Other" by the A functions: never shown nor joined.
-    MakeWide(area.path, L"x\u00A5..\u00A5Other\\");
+    MakeWide(area.Path(), L"x\u00A5..\u00A5Other\\");
     std::string typed = area / "data\\";
     ::CharLowerA(&typed[0]);
     TreeDialog dlg(typed);
     for (const auto& [root, picture] : {std::pair<const char*, int>{"C:\\", kPictureFixed}, {"P:\\", kPictureFixed},
                                         {"R:\\", kPictureRemovable}, {"S:\\", kPictureCdRom}})
         EXPECT_EQ(dlg.Pictures(dlg.Find(root)), picture * 11) << root;
-    const HTREEITEM folder = dlg.Find(area.path);
+    const HTREEITEM folder = dlg.Find(area.Path());
     ASSERT_EQ(dlg.Children(folder), (Texts{".hidden", "Data", "Gone", "Left", "Other", "System", "Zone"}));
     EXPECT_EQ(dlg.ShownPath(), area / "Data");
     EXPECT_EQ(dlg.Pictures(dlg.Find(area / "Other")), kPictureFolder * 10 + kPictureOpenFolder);
@@ -103,7 +103,7 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
 {
     char current[MAX_PATH] = {}, after[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, current);
-    const DriveArea before("P:\\", "Before");
+    const TestFolder before("P:\\");
     TreeDialog dlg("P:\\");
     const auto shown = [&](const std::string& path) { return dlg.Children(dlg.Find(path)); };
     // Wine watches only folders made after the watch began and misses what changes while the watcher
@@ -117,23 +117,25 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
         });
     };
     ASSERT_TRUE(until("P:", [&] { return dlg.Find("P:\\Probe") != nullptr; }));
-    const DriveArea area("P:\\");
-    area.MakeFolders({"B", "D", "D\\Inside"});
-    ASSERT_TRUE(until("P:", [&] { return shown(area.path) == Texts{""}; }));
-    dlg.ClickButton(dlg.Find(area.path));
-    ASSERT_TRUE(until(area.path, [&] { return dlg.Find(area / "Probe") != nullptr; }));
+    const TestFolder area("P:\\");
+    for (const char* folder : {"B", "D\\Inside"})
+        area.MakeFolder(folder);
+    ASSERT_TRUE(until("P:", [&] { return shown(area.Path()) == Texts{""}; }));
+    dlg.ClickButton(dlg.Find(area.Path()));
+    ASSERT_TRUE(until(area.Path(), [&] { return dlg.Find(area / "Probe") != nullptr; }));
     dlg.ClickButton(dlg.Find(area / "D"));
 
-    area.MakeFolders({"C", "C\\Inside", "D\\New"});
+    area.MakeFolder("C\\Inside");
+    area.MakeFolder("D\\New");
     RemoveTree(area / "B");
     EXPECT_TRUE(until("P:", [&] {
-        return shown(area.path) == Texts{"C", "D"} && shown(area / "D") == Texts{"Inside", "New"};
+        return shown(area.Path()) == Texts{"C", "D"} && shown(area / "D") == Texts{"Inside", "New"};
     }));
     EXPECT_EQ(shown(area / "C"), Texts{""});
     // A folder loses its button with its last subfolder, gets it with its first.
     ::RemoveDirectoryA((area / "C\\Inside").c_str());
     EXPECT_TRUE(until("P:", [&] { return shown(area / "C").empty(); }));
-    area.MakeFolders({"C\\First"});
+    area.MakeFolder("C\\First");
     EXPECT_TRUE(until("P:", [&] { return shown(area / "C") == Texts{""}; }));
     // Refreshes put the working folder back, and end: a watcher that never rearms would go on.
     int away = 0;
@@ -145,7 +147,7 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
 
     // A churn in the area, from the folder of the test's programs, where ctest runs it.
     ui::ChildProcess churn;
-    ASSERT_TRUE(churn.Start(std::string(current) + "\\folder_churn.exe", area.path));
+    ASSERT_TRUE(churn.Start(std::string(current) + "\\folder_churn.exe", area.Path()));
     ::Sleep(400);
     const ULONGLONG start = ::GetTickCount64();
     EXPECT_EQ(dlg.Close(IDOK), IDOK);

@@ -76,25 +76,6 @@ private:
     ui::ModalThread m_thread;
 };
 
-// A fresh folder at a drive's root, removed with its content at the end.
-struct DriveArea {
-    explicit DriveArea(const std::string& root, const std::string& name = "Area")
-        : path(root + name + std::to_string(::GetCurrentProcessId()))
-    {
-        RemoveTree(path);
-        ::CreateDirectoryA(path.c_str(), nullptr);
-    }
-    ~DriveArea() { RemoveTree(path); }
-    std::string operator/(const std::string& relative) const { return path + "\\" + relative; }
-    void MakeFolders(std::initializer_list<const char*> folders) const
-    {
-        for (const char* folder : folders)
-            ::CreateDirectoryA((*this / folder).c_str(), nullptr);
-    }
-
-    const std::string path;
-};
-
 // Puts the medium's folder into R: or S: through Wine's mount manager, which
 // reads its serial at once and otherwise keeps the serial it read first.
 inline void Mount(char letter, const std::string& medium)
