@@ -26,7 +26,15 @@ bool SameChar(const Byte* p, size_t pLength, const Byte* n, size_t nLength)
     return p[0] == n[0] && p[1] == n[1];
 }
 
-// Greedy match with one backtracking point: the last "*" seen.
+bool IsWildcardOrEnd(const Byte* p, const Byte* end)
+{
+    return p == end || *p == '*' || *p == '?';
+}
+
+// Greedy match with one backtracking point: the last "*" seen. As in the
+// system's own search, "?" matches no character at a dot or at the name's
+// end, and neither does a dot before a wildcard at the name's end
+// ("????????.???" matches "a.b" and "x.?" matches "x").
 bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
 {
     const Byte* starP = nullptr;
@@ -35,6 +43,11 @@ bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
         if (p < pEnd && *p == '*') {
             starP = ++p;
             starN = n;
+            continue;
+        }
+        if (p < pEnd && *p == '?' && *n == '.') {
+            while (p < pEnd && *p == '?')
+                ++p;
             continue;
         }
         if (p < pEnd) {
@@ -52,7 +65,7 @@ bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
         starN += CharLength(starN, nEnd);
         n = starN;
     }
-    while (p < pEnd && *p == '*')
+    while (p < pEnd && (*p == '*' || *p == '?' || (*p == '.' && IsWildcardOrEnd(p + 1, pEnd))))
         ++p;
     return p == pEnd;
 }
@@ -79,8 +92,6 @@ bool MatchesPattern(const char* name, const std::string& pattern)
     const Byte* nEnd = n + std::strlen(name);
     const auto* p = reinterpret_cast<const Byte*>(core.data());
     const Byte* pEnd = p + core.size();
-    if (EndsWith(core, ".*") && Match(p, pEnd - 2, n, nEnd))
-        return true;
     return Match(p, pEnd, n, nEnd);
 }
 

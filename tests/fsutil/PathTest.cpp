@@ -1,5 +1,6 @@
 // Path and pattern texts. The runs try the common patterns; here what they
-// do not: "?", a star that must back off, dots and blanks at the ends, and
+// do not: "?" (none at a dot or at the end, as in the system's search), a
+// star that must back off, dots and blanks at the ends, and
 // double-byte characters. ソ is 83 5C, and its trail byte is never a
 // backslash; ア is 83 41, and 83 61 is another character.
 #include <gtest/gtest.h>
@@ -31,7 +32,9 @@ TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
 {
     const std::tuple<const char*, const char*, bool> cases[] = {
         {"a.obj.obj", "*.obj", true},   {"a.obj.txt", "*.obj", false},  {"ab.c", "a?.c", true},
-        {"a.c", "a?.c", false},         {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},
+        {"a.c", "a?.c", true},          {"a.b.c", "a?b.c", false},      {"abc", "a?", false},
+        {"x", "x.?", true},             {"a.b", "????????.???", true},  {"x", "x?.c", false},
+        {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},
         {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true}, {"[\\]^_@", "{|}~\x7f`", false},
         {"readme", "*.", true},         {"readme.txt", "*.", false},    {"a.tmp", "*.tmp. .", true},
         {"a.tmpx", "*.tmp ", false},    {"a.tmp", " *.tmp", false},     {" h.tmp", " *.tmp", true},
