@@ -25,6 +25,9 @@ constexpr int kStartUps = 5;
 // The windowed walker is the floor for a walk on a window's thread.
 enum Side { kProgram, kWalker, kWindowWalker, kDel, kSides };
 const char* const kSideNames[kSides] = {"Purgox", "walker", "walker+window", "del"};
+// This program's first argument when it runs as one of the walkers.
+const char kWalkMode[] = "walk";
+const char kWindowWalkMode[] = "walk-window";
 
 std::string BuiltProgram()
 {
@@ -53,7 +56,6 @@ struct Round {
     ProgramRun program;
 };
 
-// mode: "walk" or "walk-window", as main takes it.
 double TimeWalker(const std::string& tree, const char* mode)
 {
     std::string output;
@@ -89,9 +91,8 @@ Round RunRound(const std::string& work, const std::string& model, int number)
             round.program = TimeProgramRun(BuiltProgram(), home, trees[side]);
             round.seconds[side] = round.program.seconds;
         } else {
-            round.seconds[side] = side == kDel            ? TimeDel(trees[side])
-                                  : side == kWindowWalker ? TimeWalker(trees[side], "walk-window")
-                                                          : TimeWalker(trees[side], "walk");
+            const char* mode = side == kWalker ? kWalkMode : kWindowWalkMode;
+            round.seconds[side] = side == kDel ? TimeDel(trees[side]) : TimeWalker(trees[side], mode);
         }
         std::printf(" %s %.2f s", kSideNames[side], round.seconds[side]);
     }
@@ -167,8 +168,8 @@ void WarmUp()
 int main(int argc, char** argv)
 {
     const std::string mode = argc == 3 ? argv[1] : "";
-    if (mode == "walk" || mode == "walk-window")
-        return RunWalker(argv[2], mode == "walk-window");
+    if (mode == kWalkMode || mode == kWindowWalkMode)
+        return RunWalker(argv[2], mode == kWindowWalkMode);
     const bool quick = argc == 3 && std::string(argv[2]) == "quick";
     if (argc != 2 && !quick) {
         std::fprintf(stderr, "usage: purgox_bench WORK-FOLDER [quick]\n");

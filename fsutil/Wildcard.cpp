@@ -26,9 +26,11 @@ bool SameChar(const Byte* p, size_t pLength, const Byte* n, size_t nLength)
     return p[0] == n[0] && p[1] == n[1];
 }
 
-bool IsWildcardOrEnd(const Byte* p, const Byte* end)
+// At the name's end "*" and "?" match nothing, and so does a dot before
+// either of them or before the pattern's end.
+bool MatchesNothingAtEnd(const Byte* p, const Byte* end)
 {
-    return p == end || *p == '*' || *p == '?';
+    return *p == '*' || *p == '?' || (*p == '.' && (p + 1 == end || p[1] == '*' || p[1] == '?'));
 }
 
 // Greedy match with one backtracking point: the last "*" seen. As in the
@@ -45,12 +47,12 @@ bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
             starN = n;
             continue;
         }
-        if (p < pEnd && *p == '?' && *n == '.') {
-            while (p < pEnd && *p == '?')
-                ++p;
-            continue;
-        }
         if (p < pEnd) {
+            if (*p == '?' && *n == '.') {
+                while (p < pEnd && *p == '?')
+                    ++p;
+                continue;
+            }
             const size_t pLength = CharLength(p, pEnd);
             const size_t nLength = CharLength(n, nEnd);
             if ((pLength == 1 && *p == '?') || SameChar(p, pLength, n, nLength)) {
@@ -65,7 +67,7 @@ bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
         starN += CharLength(starN, nEnd);
         n = starN;
     }
-    while (p < pEnd && (*p == '*' || *p == '?' || (*p == '.' && IsWildcardOrEnd(p + 1, pEnd))))
+    while (p < pEnd && MatchesNothingAtEnd(p, pEnd))
         ++p;
     return p == pEnd;
 }

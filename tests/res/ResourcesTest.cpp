@@ -86,8 +86,9 @@ TEST(Resources, TextsFitTheirControlsAt96And144Dpi)
     SetDpi(144);
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     ui::ChildProcess again;
-    EXPECT_TRUE(again.Start(self, "", "--gtest_filter=Resources.TextsFitTheirControlsAt96And144Dpi") &&
+    EXPECT_TRUE(again.Start(self, "", std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name()) &&
                 again.WaitForExit(60000) && again.ExitCode() == 0)
         << "see the output above";
     SetDpi(96);
