@@ -18,7 +18,7 @@ bool IsDotEntry(const char* name)
 bool IsSafeName(const char* name)
 {
     for (const auto* p = reinterpret_cast<const unsigned char*>(name); *p; p = _mbsinc(p)) {
-        if (*p == '\\' || *p == '/' || *p == ':')
+        if (std::strchr("\\/:|", *p) || std::strchr(kWildcards, *p))
             return false;
     }
     return true;

@@ -2,7 +2,9 @@
 // The one loop over a folder search, shared by the deletion run's listings
 // and the folder tree. A listed name is data, never path syntax: the code
 // page's best-fit conversion can turn characters of a name that it cannot
-// hold into "\", "/" or ":", and such a name is never joined to a path.
+// hold into "\", "/" or ":", and those it cannot map at all into "?", a
+// wildcard to every function that takes the path. Such a name is never
+// joined to a path.
 #include <windows.h>
 
 #include <cstddef>
@@ -14,8 +16,9 @@
 
 using NameList = std::vector<std::string>;
 
-// True when the name holds no "\", "/" or ":", looked at by characters: a
-// double-byte character whose trail byte is 0x5C is not a backslash.
+// True when the name holds none of "\", "/", ":", "|" and the wildcards,
+// looked at by characters: a double-byte character whose trail byte is 0x5C
+// is not a backslash.
 bool IsSafeName(const char* name);
 
 // Starts a search; an invalid handle when nothing matches, the folder cannot

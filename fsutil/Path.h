@@ -7,6 +7,8 @@
 
 // Longest path, in bytes, that the platform's A functions accept.
 constexpr size_t kMaxPathLength = 259;
+// The search's wildcards ("<", ">" and '"' are Windows' own); no name holds one.
+constexpr char kWildcards[] = "*?<>\"";
 
 // "C" becomes "C:\"; a text with a backslash inside that does not end in one
 // gets one; a text without any backslash is left alone.

@@ -15,9 +15,9 @@ TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
     TestFolder dir;
     const std::string file = dir.MakeFile("sub\\f.txt");
     EXPECT_TRUE(CheckFolder(dir / "sub\\"));
-    for (const std::string& bad : {file, dir / "missing", dir / "s*", dir / "s?b", dir / "s<", std::string(),
-                                   std::string("\\\\srv\\share\\dir"), std::string("C:windows"), std::string("C:"),
-                                   std::string("C:/")})
+    for (const std::string& bad : {file, dir / "missing", dir / "s*", dir / "s?b", dir / "s<", dir / "sub ",
+                                   std::string(), std::string("\\\\srv\\share\\dir"), std::string("C:windows"),
+                                   std::string("C:"), std::string("C:/")})
         EXPECT_FALSE(CheckFolder(bad)) << bad;
     const std::string medium = TestDriveFolder("removable");
     ASSERT_TRUE(::MoveFileA(medium.c_str(), (medium + ".out").c_str())) << medium;
