@@ -225,6 +225,7 @@ int CPurgoxDlg::LoadSpec()
         m_strFolder = settings.strFolder;
     m_arrTypes = std::move(settings.arrTypes);
     if (error) {
+        m_bSpecUnread = true;
         ShowWarning(GetSystemErrorText(error), Handle());
         return 1;
     }
@@ -233,6 +234,8 @@ int CPurgoxDlg::LoadSpec()
 
 void CPurgoxDlg::SaveSpec()
 {
+    if (m_bSpecUnread)
+        return;
     if (const DWORD error = WriteSettings(m_strSpecPath, Settings{m_strFolder, m_arrTypes}))
         ShowWarning(GetSystemErrorText(error), Handle());
 }

@@ -60,6 +60,9 @@ private:
 
     std::string m_strHomeFolder;
     std::string m_strSpecPath;
+    // A settings file that exists but could not be read is never written
+    // over: the stored list outlives a passing lock at start-up.
+    bool m_bSpecUnread = false;
     std::string m_strFolder;
     NameList m_arrTypes;
     CDeleteLogFile m_fileLog;

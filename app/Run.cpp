@@ -51,8 +51,9 @@ void CPurgoxDlg::OnRun()
         ReportResult();
     }
     m_staticStatus.SetText(kIdleStatus);
+    // The close waited for the run; what was typed meanwhile is kept too.
     if (close)
-        Close();
+        OnCancel();
 }
 
 void CPurgoxDlg::ReadOptions()

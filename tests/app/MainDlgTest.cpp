@@ -95,16 +95,23 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_TRUE(Close());
     EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", "*.zzz", kBuildTypes, kTempTypes}));
 
-    // A file that cannot be read, nor written at closing: warnings, defaults,
-    // and the old file stays.
+    // A file held at the start: a warning, the defaults, and the file is not
+    // written over at closing. Held at closing: a warning, and it stays.
     const std::string old = ReadBytes(spec);
-    {
-        const win::Handle held(::CreateFileA(spec.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(Open(GetSystemErrorText(ERROR_SHARING_VIOLATION)));
-        EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
-        ui::Command(dlg, IDCANCEL);
-        EXPECT_FALSE(ui::DismissMessageBox(ui::kDefaultBoxCaption).empty());
-        EXPECT_TRUE(Close());
-    }
+    const auto hold = [&] {
+        return win::Handle(::CreateFileA(spec.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    };
+    win::Handle held = hold();
+    ASSERT_TRUE(Open(GetSystemErrorText(ERROR_SHARING_VIOLATION)));
+    EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
+    held.Reset();
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(ReadBytes(spec), old);
+    ASSERT_TRUE(Open());
+    held = hold();
+    ui::Command(dlg, IDCANCEL);
+    EXPECT_FALSE(ui::DismissMessageBox(ui::kDefaultBoxCaption).empty());
+    EXPECT_TRUE(Close());
+    held.Reset();
     EXPECT_EQ(ReadBytes(spec), old);
 }

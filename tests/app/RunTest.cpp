@@ -142,7 +142,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
 
     // A close request during a confirmation stops the run: the window is
     // idle at once, a run request is refused, and the close waits for the
-    // run's report.
+    // run's report, keeping what was typed after it.
     Run(home / "work", "*.tmp");
     confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
@@ -150,6 +150,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     ui::Command(dlg, IDC_RUN);
     ui::Command(dlg, IDCANCEL);
     ASSERT_TRUE(ui::Flush(dlg));
+    ui::TypeText(dlg, IDC_FILETYPES, "*.late");
     EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm));
     EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
     EXPECT_EQ(Answer(confirm, IDCANCEL), no);
@@ -157,7 +158,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     EXPECT_TRUE(ui::WaitForClose(dlg));
     EXPECT_EQ(ReadLines(home / "Purgox_Delete.log").size(), 2u);
     EXPECT_TRUE(PathExists(no));
-    EXPECT_TRUE(PathExists(home / "Purgox.dat"));
+    EXPECT_EQ(ReadLines(home / "Purgox.dat").at(1), "*.late");
 }
 
 // Nothing is deleted once the close button's click is taken, and the
