@@ -57,6 +57,7 @@ private:
     // Expanded with its folders read (an expanded state can outlive them).
     bool IsOpen(HTREEITEM item) const;
     HTREEITEM GetTopLevelItem(HTREEITEM item) const;
+    bool IsWithin(HTREEITEM item, HTREEITEM ancestor) const;
     void InsertDummyChild(HTREEITEM item) const;
     HTREEITEM InsertFolderItem(HTREEITEM parent, const std::string& name) const;
     int DeleteChildren(HTREEITEM item) const;

@@ -51,6 +51,16 @@ HTREEITEM CDirSelectDlg::GetTopLevelItem(HTREEITEM item) const
     return item;
 }
 
+// The item itself counts as within.
+bool CDirSelectDlg::IsWithin(HTREEITEM item, HTREEITEM ancestor) const
+{
+    for (; item; item = m_treeDirs.GetParent(item)) {
+        if (item == ancestor)
+            return true;
+    }
+    return false;
+}
+
 void CDirSelectDlg::InsertDummyChild(HTREEITEM item) const
 {
     m_treeDirs.InsertItem(item, TVI_LAST, std::string(), kPictureDummy, kPictureDummy);

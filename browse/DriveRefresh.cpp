@@ -92,10 +92,15 @@ std::set<std::string> CDirSelectDlg::PruneChildren(HTREEITEM item)
     for (HTREEITEM child = m_treeDirs.GetChild(item); child;) {
         const HTREEITEM next = m_treeDirs.GetNextSibling(child);
         const std::string name = m_treeDirs.GetItemText(child);
-        if (FolderExists(name))
+        if (IsFolderListedAs(name)) {
             kept.insert(name);
-        else
+        } else {
+            // The tree would move the selection to the next sibling, whose
+            // check could delete it while this loop holds it.
+            if (IsWithin(m_treeDirs.GetNextItem(nullptr, TVGN_CARET), child))
+                m_treeDirs.Select(item);
             m_treeDirs.DeleteItem(child);
+        }
         child = next;
     }
     return kept;

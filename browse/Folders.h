@@ -2,7 +2,8 @@
 // What the folder tree asks of the disk: subfolder names, whether a folder
 // is there, and volume serials. A folder counts whatever its hidden and
 // system attributes; "." and ".." never do, nor a name that the code page
-// turned into path syntax ("\", "/", ":"), which is never shown or joined.
+// turned into path syntax ("\", "/", ":") or a wildcard ("?"), which is
+// never shown or joined.
 #include <windows.h>
 
 #include <string>
@@ -20,6 +21,9 @@ bool ListFolderNames(const std::string& folder, NameList& names);
 bool HasSubfolders(const std::string& path);
 // True when the path (relative ones too) names an existing folder.
 bool FolderExists(const std::string& path);
+// True when a subfolder of the current directory is listed under exactly
+// this name: one renamed only in letter case is another item.
+bool IsFolderListedAs(const std::string& name);
 // A drive root (three characters) counts as a folder without a look at the
 // disk; any other path must name an existing folder.
 bool IsFolderPath(const std::string& path);

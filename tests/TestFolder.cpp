@@ -133,6 +133,12 @@ bool MakeLink(const std::string& target, const std::string& link)
     return RunLinux("/bin/ln -s " + UnixPath(target) + " " + UnixPath(link), [&] { return PathExists(link); });
 }
 
+bool RenameOnLinux(const std::string& path, const std::string& name)
+{
+    const std::string from = UnixPath(path), to = from.substr(0, from.rfind('/') + 1) + name;
+    return RunLinux("/bin/mv " + from + " " + to, [&] { return UnixPath(path) == to; });
+}
+
 std::string TestDriveFolder(const std::string& kind)
 {
     char module[MAX_PATH] = {};

@@ -33,6 +33,9 @@ std::string UnixPath(const std::string& path);
 // A symbolic link, made on the Linux side: Windows programs cannot make
 // links under Wine.
 bool MakeLink(const std::string& target, const std::string& link);
+// Gives the file or folder a new name in its folder, on the Linux side:
+// Wine's own rename keeps a name that changes only in letter case.
+bool RenameOnLinux(const std::string& path, const std::string& name);
 // The folder behind one of the prefix's test drives, named by its kind
 // ("removable"): it lies in <build>, three levels above this program.
 std::string TestDriveFolder(const std::string& kind);

@@ -118,20 +118,27 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
     };
     ASSERT_TRUE(until("P:", [&] { return dlg.Find("P:\\Probe") != nullptr; }));
     const TestFolder area("P:\\");
-    for (const char* folder : {"B", "D\\Inside"})
+    for (const char* folder : {"B", "B2", "D\\Inside"})
         area.MakeFolder(folder);
     ASSERT_TRUE(until("P:", [&] { return shown(area.Path()) == Texts{""}; }));
     dlg.ClickButton(dlg.Find(area.Path()));
     ASSERT_TRUE(until(area.Path(), [&] { return dlg.Find(area / "Probe") != nullptr; }));
     dlg.ClickButton(dlg.Find(area / "D"));
+    dlg.Select(dlg.Find(area / "B"));
 
+    // The selected folder and the one after it go: the selection moves up.
     area.MakeFolder("C\\Inside");
     area.MakeFolder("D\\New");
     RemoveTree(area / "B");
+    RemoveTree(area / "B2");
     EXPECT_TRUE(until("P:", [&] {
         return shown(area.Path()) == Texts{"C", "D"} && shown(area / "D") == Texts{"Inside", "New"};
     }));
     EXPECT_EQ(shown(area / "C"), Texts{""});
+    EXPECT_EQ(dlg.ShownPath(), area.Path());
+    // A folder renamed in letter case only is shown once, as it is named now.
+    ASSERT_TRUE(RenameOnLinux(area / "D", "d"));
+    EXPECT_TRUE(until("P:", [&] { return shown(area.Path()) == Texts{"C", "d"}; }));
     // A folder loses its button with its last subfolder, gets it with its first.
     ::RemoveDirectoryA((area / "C\\Inside").c_str());
     EXPECT_TRUE(until("P:", [&] { return shown(area / "C").empty(); }));
