@@ -31,9 +31,11 @@ DWORD ReadSettings(const std::string& path, Settings& settings)
     return file.LastError();
 }
 
+// The lines go first to a name no longer than the file's own, so that a file
+// that the A functions can read can also be replaced.
 DWORD WriteSettings(const std::string& path, const Settings& settings)
 {
-    const std::string temp = path + ".new";
+    const std::string temp = path.substr(0, path.rfind('.') + 1) + "new";
     DWORD error = WriteLines(temp, settings);
     if (!error && !::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
         error = ::GetLastError();

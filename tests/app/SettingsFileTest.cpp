@@ -50,8 +50,12 @@ TEST(SettingsFile, WritesEachLineWithCrLfAndKeepsTheOldFileWhenAWriteFails)
         const win::Handle held(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         EXPECT_NE(WriteSettings(path, Settings{"C:\\", {"*.new"}}), 0u);
     }
-    EXPECT_FALSE(PathExists(path + ".new"));
-    home.MakeFolder("Purgox.dat.new");
+    EXPECT_FALSE(PathExists(home / "Purgox.new"));
+    home.MakeFolder("Purgox.new");
     EXPECT_EQ(WriteSettings(path, Settings{"C:\\", {"*.new"}}), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(ReadBytes(path), old);
+    // A file at the path limit is replaced as well.
+    const std::string longest = home.MakeFolder(std::string(259 - 11 - home.Path().size() - 1, 'f')) + "\\Purgox.dat";
+    EXPECT_EQ(WriteSettings(longest, Settings{"C:\\", {}}), 0u);
+    EXPECT_EQ(ReadBytes(longest), "C:\\\r\n");
 }
