@@ -115,6 +115,7 @@ int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path) const
             InsertDummyChild(item);
         return 0;
     }
+    DropOverlongNames(path, names);
     // The tree finds a sorted item's place by walking its siblings from the
     // first; offered in falling order, each one goes first at once, so a
     // folder of thousands fills in n log n rather than n squared.

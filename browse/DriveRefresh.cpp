@@ -111,6 +111,7 @@ void CDirSelectDlg::AddNewChildren(HTREEITEM item, std::set<std::string>& shown)
     NameList names;
     ListFolderNames(".", names);
     const std::string path = GetItemPath(item);
+    DropOverlongNames(path, names);
     for (const std::string& name : names) {
         if (shown.insert(name).second)
             MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));

@@ -1,6 +1,9 @@
 #include "browse/Folders.h"
 
+#include <algorithm>
+
 #include "browse/TreeNames.h"
+#include "fsutil/Path.h"
 
 namespace {
 
@@ -14,6 +17,13 @@ bool IsFolderEntry(const WIN32_FIND_DATAA& entry)
 bool ListFolderNames(const std::string& folder, NameList& names)
 {
     return FindNames(JoinPath(folder, "*.*"), IsFolderEntry, names);
+}
+
+void DropOverlongNames(const std::string& folder, NameList& names)
+{
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [&](const std::string& name) { return JoinPath(folder, name).size() > kMaxPathLength; }),
+                names.end());
 }
 
 bool HasSubfolders(const std::string& path)

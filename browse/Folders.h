@@ -16,6 +16,9 @@ constexpr DWORD kNoSerial = 0xFFFFFFFF;
 // Appends the names of the folder's subfolders; false when the folder
 // cannot be listed.
 bool ListFolderNames(const std::string& folder, NameList& names);
+// Drops the names whose path below the folder passes the platform's limit:
+// such a folder could be neither selected nor opened.
+void DropOverlongNames(const std::string& folder, NameList& names);
 // True as soon as the folder shows one subfolder; false when it has none or
 // cannot be listed.
 bool HasSubfolders(const std::string& path);

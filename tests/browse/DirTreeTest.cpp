@@ -40,6 +40,10 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
     WriteBytes(area / "file.txt", "x");
     // Listed as "x\..\Other" by the A functions: never shown nor joined.
     MakeWide(area.Path(), L"x\u00A5..\u00A5Other\\");
+    // A folder at the path limit is shown, one past it could not be used.
+    const std::string longest(258 - area.Path().size(), 'y');
+    MakeWide(area.Path(), std::wstring(longest.begin(), longest.end()) + L"\\");
+    MakeWide(area.Path(), std::wstring(longest.size() + 1, L'z') + L"\\");
     std::string typed = area / "data\\";
     ::CharLowerA(&typed[0]);
     TreeDialog dlg(typed);
@@ -47,7 +51,7 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
                                         {"R:\\", kPictureRemovable}, {"S:\\", kPictureCdRom}})
         EXPECT_EQ(dlg.Pictures(dlg.Find(root)), picture * 11) << root;
     const HTREEITEM folder = dlg.Find(area.Path());
-    ASSERT_EQ(dlg.Children(folder), (Texts{".hidden", "Data", "Gone", "Left", "Other", "System", "Zone"}));
+    ASSERT_EQ(dlg.Children(folder), (Texts{".hidden", "Data", "Gone", "Left", "Other", "System", longest, "Zone"}));
     EXPECT_EQ(dlg.ShownPath(), area / "Data");
     EXPECT_EQ(dlg.Pictures(dlg.Find(area / "Other")), kPictureFolder * 10 + kPictureOpenFolder);
     // A cleared selection names no item: nothing goes, nothing is stored.
@@ -61,7 +65,7 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
     dlg.ClickButton(dlg.Find(area / "Left"));
     dlg.Select(dlg.Find(area / "Zone"));
     ASSERT_TRUE(ui::Flush(dlg.Dialog()));
-    EXPECT_EQ(dlg.Children(folder), (Texts{".hidden", "Data", "Other", "System"}));
+    EXPECT_EQ(dlg.Children(folder), (Texts{".hidden", "Data", "Other", "System", longest}));
     // A collapse forgets what was read; the next expansion reads anew.
     dlg.ClickButton(folder);
     ASSERT_TRUE(ui::Flush(dlg.Dialog()));
