@@ -21,7 +21,10 @@ bool IsSafeName(const char* name)
         if (std::strchr("\\/:|", *p) || std::strchr(kWildcards, *p))
             return false;
     }
-    return true;
+    // The path functions drop a trailing dot or blank, and would take the
+    // name for another.
+    const size_t length = std::strlen(name);
+    return length == 0 || (name[length - 1] != '.' && name[length - 1] != ' ');
 }
 
 win::FindHandle FindFirst(const std::string& pattern, WIN32_FIND_DATAA& entry)

@@ -17,8 +17,8 @@
 using NameList = std::vector<std::string>;
 
 // True when the name holds none of "\", "/", ":", "|" and the wildcards,
-// looked at by characters: a double-byte character whose trail byte is 0x5C
-// is not a backslash.
+// looked at by characters (a double-byte character whose trail byte is 0x5C
+// is not a backslash), nor ends in a dot or a blank.
 bool IsSafeName(const char* name);
 
 // Starts a search; an invalid handle when nothing matches, the folder cannot

@@ -44,5 +44,8 @@ TEST(PathTexts, PatternsMatchLongNamesByTheSearchsRules)
     for (const auto& [name, pattern, matches] : cases)
         EXPECT_EQ(MatchesPattern(name, pattern), matches) << name << " / " << pattern;
     EXPECT_TRUE(PatternLeavesFolder("ソ\\") && !IsSafeName("ソ\\") && !IsSafeName("a/b") && !IsSafeName("c:d"));
-    EXPECT_FALSE(PatternLeavesFolder("ソ*.obj") || !IsSafeName("ソース.tmp"));
+    // The path functions drop a trailing dot or blank and would take another file.
+    for (const char* unsafe : {"?.tmp", "a.tmp.", "a.tmp ", "a|b"})
+        EXPECT_FALSE(IsSafeName(unsafe)) << unsafe;
+    EXPECT_FALSE(PatternLeavesFolder("ソ*.obj") || !IsSafeName("ソース.tmp") || !IsSafeName(".x"));
 }
