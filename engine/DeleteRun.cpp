@@ -87,6 +87,7 @@ void CDeleteRun::DeleteTree(const std::string& folder)
         NameList refused;
         m_host.ListSubfolders(subfolders, folder, refused);
         RefuseNames(base, refused);
+        bool walkedBelow = false;
         for (const std::string& name : subfolders) {
             const std::string path = base + name;
             if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
@@ -94,10 +95,16 @@ void CDeleteRun::DeleteTree(const std::string& folder)
             if (!m_bNoLog)
                 m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
             DeleteTree(path);
+            walkedBelow = true;
         }
+        // The folder may have been swapped for a link meanwhile: through it,
+        // the files of another folder would be listed and deleted.
+        if (walkedBelow && folder != m_strFolder && !m_host.IsEnterableFolder(folder))
+            return;
     }
     DeleteFilesIn(folder);
-    if (m_bRemoveEmpty && folder != m_strFolder && !m_host.FileExists(base + "*.*"))
+    if (m_bRemoveEmpty && folder != m_strFolder && !m_host.FileExists(base + "*.*") &&
+        m_host.IsEnterableFolder(folder))
         m_host.RemoveFolder(folder);
 }
 

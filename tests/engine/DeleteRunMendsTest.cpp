@@ -72,6 +72,27 @@ TEST(DeleteRunMends, OnlyMatchingFilesInsideTheStartFolderGoAndEveryRefusalIsRep
     RunFixture<StaleListingHost> g;
     g.Start(s, {"*.tmp"});
     EXPECT_TRUE(PathExists(linked));
+
+    // One swapped for a link while its subfolders were walked is neither
+    // listed nor removed afterwards.
+    struct SwappingHost : ScriptedHost {
+        std::function<void()> swap;
+        int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) override
+        {
+            if (folder.find("inner") != std::string::npos && swap)
+                std::exchange(swap, nullptr)();
+            return CSystemHost::ListSubfolders(names, folder, refused);
+        }
+    };
+    RunFixture<SwappingHost> h;
+    h.run.m_bRemoveEmpty = 1;
+    root.MakeFolder("T\\A\\inner");
+    h.host.swap = [&] {
+        ::MoveFileA((root / "T\\A").c_str(), (root / "T\\moved").c_str());
+        MakeLink(outside.Path(), root / "T\\A");
+    };
+    h.Start(root / "T", {"*.tmp"});
+    EXPECT_TRUE(PathExists(linked) && PathExists(outside.Path()));
 }
 
 // 259 bytes is the longest path the A functions take; a longer one is

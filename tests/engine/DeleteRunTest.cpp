@@ -104,23 +104,27 @@ TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
     // A character the code page cannot hold is listed as "?", which the shell
     // would take as a wildcard matching the file above.
     ASSERT_TRUE(MakeWide(s.Path(), L"\uD55C" + std::wstring(name.begin() + 1, name.end())));
+    // A folder took the place of a listed file: it stays, with what it holds.
+    const std::string kept = s.MakeFile("dir.tmp\\keep.txt");
     struct GhostHost : ScriptedHost {
         int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override
         {
             CSystemHost::ListFiles(pattern, names, refused);
-            names.push_back("gone.tmp");
+            names.push_back("dir.tmp");
             return static_cast<int>(names.size());
         }
     };
     RunFixture<GhostHost> f;
     f.run.m_bRecycle = 1;
+    f.run.m_bNoSubfolders = 1;
     // Wine's tick count moves in steps of about 16 ms; the steady clock does not.
     const auto start = std::chrono::steady_clock::now();
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(198));
     EXPECT_EQ(f.host.pausedMs, 200u);
     EXPECT_EQ(f.host.Events("log:"), (Lines{Failed(s / ("?" + name.substr(1)), ERROR_INVALID_NAME), "削除:" + (s / name),
-                                            "障害:" + (s / "gone.tmp") + " -->ごみ箱に転送できません．"}));
+                                            "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．"}));
     EXPECT_EQ(f.run.m_nFailed, 2);
+    EXPECT_TRUE(PathExists(kept));
     EXPECT_EQ(TakeFromTrash(name), name);
 }
