@@ -16,13 +16,19 @@ std::string CDirSelectDlg::GetItemPath(HTREEITEM item) const
     return ComposeItemPath(texts);
 }
 
+// Where letter case tells folders apart ("Sub" beside "sub"), the one named
+// exactly is taken.
 HTREEITEM CDirSelectDlg::FindSibling(HTREEITEM first, const std::string& name) const
 {
+    HTREEITEM sameName = nullptr;
     for (HTREEITEM item = first; item; item = m_treeDirs.GetNextSibling(item)) {
-        if (IsSameName(m_treeDirs.GetItemText(item), name))
+        const std::string text = m_treeDirs.GetItemText(item);
+        if (text == name)
             return item;
+        if (!sameName && IsSameName(text, name))
+            sameName = item;
     }
-    return nullptr;
+    return sameName;
 }
 
 HTREEITEM CDirSelectDlg::FindItem(const std::string& path) const

@@ -73,11 +73,17 @@ TestFolder::TestFolder(const std::string& parent)
     static int counter = 0;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    m_path = (parent.empty() ? temp : parent) + "purgox-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-             std::to_string(++counter);
-    RemoveTree(m_path);
-    if (!::CreateDirectoryA(m_path.c_str(), nullptr))
-        throw std::runtime_error("cannot create " + m_path);
+    const std::string base = (parent.empty() ? temp : parent) + "purgox-test-" +
+                             std::to_string(::GetCurrentProcessId()) + "-";
+    // Wine reuses process ids, and a run that was killed may have left a
+    // folder that cannot be removed (a dangling link is never listed).
+    for (int tries = 0; tries < 10; ++tries) {
+        m_path = base + std::to_string(++counter);
+        RemoveTree(m_path);
+        if (::CreateDirectoryA(m_path.c_str(), nullptr))
+            return;
+    }
+    throw std::runtime_error("cannot create " + m_path);
 }
 
 TestFolder::~TestFolder()
@@ -136,7 +142,8 @@ bool MakeLink(const std::string& target, const std::string& link)
 bool RenameOnLinux(const std::string& path, const std::string& name)
 {
     const std::string from = UnixPath(path), to = from.substr(0, from.rfind('/') + 1) + name;
-    return RunLinux("/bin/mv " + from + " " + to, [&] { return UnixPath(path) == to; });
+    const std::string renamed = path.substr(0, path.rfind('\\') + 1) + name;
+    return RunLinux("/bin/mv " + from + " " + to, [&] { return UnixPath(renamed) == to; });
 }
 
 std::string TestDriveFolder(const std::string& kind)

@@ -103,6 +103,20 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
     EXPECT_EQ(dlg.SelectedPath(), "R:\\Swapped\\");
 }
 
+// Where letter case tells folders apart, the tree opens at the one named exactly.
+TEST(DirTree, OpensAtTheFolderNamedExactly)
+{
+    const TestFolder area("R:\\");
+    area.MakeFolder("Sub");
+    area.MakeFolder("other");
+    ASSERT_TRUE(RenameOnLinux(area / "other", "sub"));
+    for (const char* name : {"Sub", "sub"}) {
+        TreeDialog dlg(area / name);
+        EXPECT_EQ(dlg.ShownPath(), area / name);
+        EXPECT_EQ(dlg.Close(IDCANCEL), IDCANCEL);
+    }
+}
+
 TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
 {
     char current[MAX_PATH] = {}, after[MAX_PATH] = {};
