@@ -1,10 +1,10 @@
 #pragma once
 // The one loop over a folder search, shared by the deletion run's listings
 // and the folder tree. A listed name is data, never path syntax: the code
-// page's best-fit conversion can turn characters of a name that it cannot
-// hold into "\", "/" or ":", and those it cannot map at all into "?", a
-// wildcard to every function that takes the path. Such a name is never
-// joined to a path.
+// page's best-fit conversion turns characters of a name that it cannot hold
+// into look-alikes, among them "\", "/" or ":", and those it cannot map at
+// all into "?", a wildcard to every function that takes the path. The search
+// is made wide, so such a name is known and never joined to a path.
 #include <windows.h>
 
 #include <cstddef>
@@ -30,7 +30,8 @@ win::FindHandle FindFirst(const std::string& pattern, WIN32_FIND_DATAA& entry);
 using EntryFilter = std::function<bool(const WIN32_FIND_DATAA&)>;
 
 // Runs the search and sorts the wanted entries ("." and ".." never among
-// them) into safe names, appended to names until it holds limit of them,
+// them), named as the A functions name them, into safe names (held exactly
+// by the code page), appended to names until it holds limit of them,
 // and unsafe ones, appended to refused when it is given. False when the
 // search could not start.
 bool FindNames(const std::string& pattern, const EntryFilter& wanted, NameList& names,
