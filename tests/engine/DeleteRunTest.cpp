@@ -51,10 +51,20 @@ TEST(DeleteRun, WithoutLogTheWalkNamesNoFolder)
 {
     TestFolder s;
     s.MakeFile("sub\\deep.tmp");
-    RunFixture<> f;
+    s.MakeFile("sub\\kept.tmp");
+    // Nor is the file declined at the confirmation written anywhere.
+    struct DecliningOnceHost : ScriptedHost {
+        Confirmation Confirm(const std::string& path) override
+        {
+            return {path.find("kept") == std::string::npos ? IDOK : IDCANCEL, 0, 0};
+        }
+    };
+    RunFixture<DecliningOnceHost> f;
     f.run.m_bNoLog = 1;
+    f.run.m_bConfirmEach = 1;
     f.Start(s.Path(), {"*.tmp"});
     EXPECT_EQ(f.host.Events("status:"), Lines{kDeleting});
+    EXPECT_EQ(f.host.Events("log:"), Lines{});
     EXPECT_EQ(f.run.m_nDeleted, 1);
 }
 
@@ -72,6 +82,9 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
         if (pump == 10) {
             f.run.Stop();
             f.host.events.push_back("stop");
+            // Paths past the limit met after the stop are not reported.
+            for (int i = 0; i < 20; ++i)
+                MakeWide(s / ("d" + std::to_string(i)), std::wstring(230, L'x') + L"\\");
         }
     };
     f.Start(s.Path(), {"*.tmp"});
@@ -82,6 +95,8 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(f.run.m_nDeleted, 4);
     EXPECT_FALSE(PathExists(s / "zz_empty"));
     EXPECT_EQ(f.host.Events("status:").size(), 22u);
+    for (int i = 0; i < 20; ++i)
+        RemoveTree(s / ("d" + std::to_string(i) + "\\" + std::string(230, 'x')));
 
     // The fourth file is deleted but its line is lost: nothing after it.
     RunFixture<> g;
