@@ -2,8 +2,8 @@
 // What the folder tree asks of the disk: subfolder names, whether a folder
 // is there, and volume serials. A folder counts whatever its hidden and
 // system attributes; "." and ".." never do, nor a name that the code page
-// turned into path syntax ("\", "/", ":") or a wildcard ("?"), which is
-// never shown or joined.
+// does not hold exactly (it would become another name, path syntax or a
+// wildcard), which is never shown or joined.
 #include <windows.h>
 
 #include <string>
