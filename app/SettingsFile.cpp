@@ -1,5 +1,7 @@
 #include "app/SettingsFile.h"
 
+#include <algorithm>
+
 #include "win/TextFile.h"
 
 namespace {
@@ -35,7 +37,7 @@ DWORD ReadSettings(const std::string& path, Settings& settings)
 // that the A functions can read can also be replaced.
 DWORD WriteSettings(const std::string& path, const Settings& settings)
 {
-    const std::string temp = path.substr(0, path.rfind('.') + 1) + "new";
+    const std::string temp = path.substr(0, std::min(path.rfind('.'), path.size())) + ".new";
     DWORD error = WriteLines(temp, settings);
     if (!error && !::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
         error = ::GetLastError();

@@ -97,7 +97,7 @@ std::set<std::string> CDirSelectDlg::PruneChildren(HTREEITEM item)
         } else {
             // The tree would move the selection to the next sibling, whose
             // check could delete it while this loop holds it.
-            if (IsWithin(m_treeDirs.GetNextItem(nullptr, TVGN_CARET), child))
+            if (IsWithin(m_treeDirs.GetSelection(), child))
                 m_treeDirs.Select(item);
             m_treeDirs.DeleteItem(child);
         }

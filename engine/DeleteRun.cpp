@@ -77,35 +77,42 @@ CDeleteRun::CancelAction CDeleteRun::Cancel()
 }
 
 // After an abort the walk still visits every remaining folder, so emptied
-// folders are removed, but no file is listed or deleted any more.
+// folders are removed, but no file is listed or deleted any more. A folder
+// below the start is looked at again after its subfolders: it may
+// have been swapped for a link meanwhile, and through it the files of
+// another folder would be listed, deleted and removed.
 void CDeleteRun::DeleteTree(const std::string& folder)
 {
     std::string base = folder;
     AddBackslash(base);
-    if (!m_bNoSubfolders && CheckPathLength(base + "*.*")) {
-        NameList subfolders;
-        NameList refused;
-        m_host.ListSubfolders(subfolders, folder, refused);
-        RefuseNames(base, refused);
-        bool walkedBelow = false;
-        for (const std::string& name : subfolders) {
-            const std::string path = base + name;
-            if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
-                continue;
-            if (!m_bNoLog)
-                m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
-            DeleteTree(path);
-            walkedBelow = true;
-        }
-        // The folder may have been swapped for a link meanwhile: through it,
-        // the files of another folder would be listed and deleted.
-        if (walkedBelow && folder != m_strFolder && !m_host.IsEnterableFolder(folder))
-            return;
-    }
+    const bool isStart = folder == m_strFolder;
+    if (DeleteSubtrees(folder, base) && !isStart && !m_host.IsEnterableFolder(folder))
+        return;
     DeleteFilesIn(folder);
-    if (m_bRemoveEmpty && folder != m_strFolder && !m_host.FileExists(base + "*.*") &&
-        m_host.IsEnterableFolder(folder))
+    if (m_bRemoveEmpty && !isStart && !m_host.FileExists(base + "*.*") && m_host.IsEnterableFolder(folder))
         m_host.RemoveFolder(folder);
+}
+
+// True when at least one subfolder was walked.
+bool CDeleteRun::DeleteSubtrees(const std::string& folder, const std::string& base)
+{
+    if (m_bNoSubfolders || !CheckPathLength(base + "*.*"))
+        return false;
+    NameList subfolders;
+    NameList refused;
+    m_host.ListSubfolders(subfolders, folder, refused);
+    RefuseNames(base, refused);
+    bool walked = false;
+    for (const std::string& name : subfolders) {
+        const std::string path = base + name;
+        if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
+            continue;
+        if (!m_bNoLog)
+            m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
+        DeleteTree(path);
+        walked = true;
+    }
+    return walked;
 }
 
 void CDeleteRun::DeleteFilesIn(const std::string& folder)

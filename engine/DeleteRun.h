@@ -55,6 +55,8 @@ public:
 
 private:
     void DeleteTree(const std::string& folder);
+    // The folder and the same ending in a backslash.
+    bool DeleteSubtrees(const std::string& folder, const std::string& base);
     void DeleteFilesIn(const std::string& folder);
     void DeleteOneFile(const std::string& path);
     bool RemoveOrRecycle(const std::string& path, std::string& failure);

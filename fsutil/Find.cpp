@@ -37,6 +37,16 @@ std::wstring ToWide(const std::string& text)
     return wide;
 }
 
+// Every search is made wide, so that each name can be checked against what
+// the A functions would make of it.
+win::FindHandle FindFirstWide(const std::string& pattern, WIN32_FIND_DATAW& found)
+{
+    if (pattern.size() > kMaxPathLength)
+        return win::FindHandle();
+    return win::FindHandle(::FindFirstFileExW(ToWide(pattern).c_str(), FindExInfoBasic, &found,
+                                              FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+}
+
 } // namespace
 
 bool IsSafeName(const char* name)
@@ -53,24 +63,22 @@ bool IsSafeName(const char* name)
 
 win::FindHandle FindFirst(const std::string& pattern, WIN32_FIND_DATAA& entry)
 {
-    if (pattern.size() > kMaxPathLength)
-        return win::FindHandle();
-    return win::FindHandle(::FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                              nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    WIN32_FIND_DATAW found;
+    win::FindHandle find = FindFirstWide(pattern, found);
+    if (find)
+        ToAnsiEntry(found, entry);
+    return find;
 }
 
 bool FindNames(const std::string& pattern, const EntryFilter& wanted, NameList& names, NameList* refused,
                size_t limit)
 {
-    if (pattern.size() > kMaxPathLength)
-        return false;
-    WIN32_FIND_DATAW found{};
-    const win::FindHandle find(::FindFirstFileExW(ToWide(pattern).c_str(), FindExInfoBasic, &found,
-                                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    WIN32_FIND_DATAW found;
+    const win::FindHandle find = FindFirstWide(pattern, found);
     if (!find)
         return false;
     do {
-        WIN32_FIND_DATAA entry{};
+        WIN32_FIND_DATAA entry;
         const bool exact = ToAnsiEntry(found, entry);
         if (IsDotEntry(entry.cFileName) || !wanted(entry))
             continue;

@@ -21,9 +21,10 @@ using NameList = std::vector<std::string>;
 // is not a backslash), nor ends in a dot or a blank.
 bool IsSafeName(const char* name);
 
-// Starts a search; an invalid handle when nothing matches, the folder cannot
-// be read, or the text is beyond the platform's path limit (the A functions
-// would refuse or cut it).
+// Starts a search and fills the first entry's attributes and name, as the A
+// functions name it; an invalid handle when nothing matches, the folder
+// cannot be read, or the text is beyond the platform's path limit (the A
+// functions would refuse or cut it).
 win::FindHandle FindFirst(const std::string& pattern, WIN32_FIND_DATAA& entry);
 
 // Which entries of a search a listing wants.

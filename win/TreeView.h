@@ -43,6 +43,7 @@ public:
     HTREEITEM GetChild(HTREEITEM item) const { return GetNextItem(item, TVGN_CHILD); }
     HTREEITEM GetNextSibling(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
     HTREEITEM GetParent(HTREEITEM item) const { return GetNextItem(item, TVGN_PARENT); }
+    HTREEITEM GetSelection() const { return GetNextItem(nullptr, TVGN_CARET); }
     bool HasChildren(HTREEITEM item) const { return GetChild(item) != nullptr; }
 
     std::string GetItemText(HTREEITEM item) const

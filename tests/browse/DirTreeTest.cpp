@@ -21,7 +21,7 @@ TEST(DirTree, SelectsNothingUnaskedAndLeavesNoHandle)
         TreeDialog dlg(round == 0 ? "K:\\Nowhere" : "");
         // The tree has the focus, which selects nothing either.
         EXPECT_EQ(ui::GetFocusedItem(dlg.Dialog()), IDC_DIR_TREE);
-        EXPECT_EQ(dlg.GetNextItem(nullptr, TVGN_CARET), nullptr);
+        EXPECT_EQ(dlg.GetSelection(), nullptr);
         ASSERT_EQ(dlg.Close(IDOK), IDOK);
         handles = round == 0 ? countHandles() : handles;
     }
