@@ -1,4 +1,4 @@
-// The main window at rest: what it shows, its list buttons and option boxes,
+// The main window at rest: what it shows, its buttons and option boxes,
 // Enter, the about box, and the settings file read at the start and written
 // at closing.
 #include "MainWindow.h"
@@ -38,9 +38,20 @@ TEST_F(MainWindow, FirstStartShowsTheHomeFolderTheBuiltInEntriesAndIdleControls)
     EXPECT_TRUE(PathExists(home / "x.obj"));
 }
 
-TEST_F(MainWindow, ListButtonsAndOptionBoxesAreWired)
+TEST_F(MainWindow, ButtonsAndOptionBoxesAreWired)
 {
     ASSERT_TRUE(Open());
+    // The tree opens at the stored start folder; OK alone takes the choice.
+    ui::SetText(dlg, IDC_FOLDER, "X:\\typed");
+    for (const auto& [answer, field] : {std::pair<int, std::string>{IDCANCEL, "X:\\typed"}, {IDOK, home.Path() + "\\"}}) {
+        ui::Click(dlg, IDC_BROWSE);
+        const HWND tree = ui::WaitForDialog("処理開始ﾌｫﾙﾀﾞの選択");
+        EXPECT_EQ(ui::GetItemText(tree, IDC_DIR_PATH), home.Path());
+        ui::Command(tree, answer);
+        ui::WaitForClose(tree);
+        EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), field);
+    }
+
     ui::TypeText(dlg, IDC_FILETYPES, "*.log");
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_EQ(States(), "eeeeh eede h eeeee");

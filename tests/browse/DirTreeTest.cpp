@@ -6,30 +6,6 @@
 #include "TreeDialog.h"
 #include "browse/TreePictures.h"
 
-TEST(DirTree, SelectsNothingUnaskedAndLeavesNoHandle)
-{
-    // Handle values are multiples of 4; the first few thousand cover a test.
-    const auto countHandles = [] {
-        int own = 0;
-        DWORD flags = 0;
-        for (ULONG_PTR value = 4; value < 0x4000; value += 4)
-            own += ::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != 0;
-        return own;
-    };
-    int handles = 0;
-    for (int round = 0; round < 6; ++round) {
-        TreeDialog dlg(round == 0 ? "K:\\Nowhere" : "");
-        // The tree has the focus, which selects nothing either.
-        EXPECT_EQ(ui::GetFocusedItem(dlg.Dialog()), IDC_DIR_TREE);
-        EXPECT_EQ(dlg.GetSelection(), nullptr);
-        ASSERT_EQ(dlg.Close(IDOK), IDOK);
-        handles = round == 0 ? countHandles() : handles;
-    }
-    ASSERT_GT(handles, 0);
-    // The runtime makes one event of its own some time.
-    EXPECT_TRUE(ui::WaitUntil([&] { return countHandles() - handles <= 1; })) << handles << " after the first dialog";
-}
-
 // No watcher follows R:. R: takes its medium's serial at the first use, S: at the opening.
 TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
 {
@@ -103,18 +79,36 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
     EXPECT_EQ(dlg.SelectedPath(), "R:\\Swapped\\");
 }
 
-// Where letter case tells folders apart, the tree opens at the one named exactly.
-TEST(DirTree, OpensAtTheFolderNamedExactly)
+// Where letter case tells folders apart, the tree opens at the folder named
+// exactly; asked for none or one that is not there, it selects nothing (the
+// path keeps its template text). The tree has the focus; no dialog keeps a
+// handle.
+TEST(DirTree, OpensAtTheFolderNamedExactlyAndLeavesNoHandle)
 {
     const TestFolder area("R:\\");
     area.MakeFolder("Sub");
     area.MakeFolder("other");
     ASSERT_TRUE(RenameOnLinux(area / "other", "sub"));
-    for (const char* name : {"Sub", "sub"}) {
-        TreeDialog dlg(area / name);
-        EXPECT_EQ(dlg.ShownPath(), area / name);
-        EXPECT_EQ(dlg.Close(IDCANCEL), IDCANCEL);
+    // Handle values are multiples of 4; the first few thousand cover a test.
+    const auto countHandles = [] {
+        int own = 0;
+        DWORD flags = 0;
+        for (ULONG_PTR value = 4; value < 0x4000; value += 4)
+            own += ::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != 0;
+        return own;
+    };
+    int handles = 0;
+    for (const std::string& path : {std::string("K:\\Nowhere"), area / "Sub", area / "sub", std::string(), area / "Sub"}) {
+        TreeDialog dlg(path);
+        const bool shown = PathExists(path);
+        EXPECT_EQ(ui::GetFocusedItem(dlg.Dialog()), IDC_DIR_TREE);
+        EXPECT_EQ(dlg.GetSelection() != nullptr, shown) << path;
+        EXPECT_EQ(dlg.ShownPath(), shown ? path : "Static");
+        ASSERT_EQ(dlg.Close(IDOK), IDOK);
+        handles = handles ? handles : countHandles();
     }
+    // The runtime makes one event of its own some time.
+    EXPECT_TRUE(ui::WaitUntil([&] { return countHandles() - handles <= 1; })) << handles << " after the first dialog";
 }
 
 TEST(DirTree, FollowsFolderChangesOnAWatchedDriveAndClosesAtOnceWhileTheyGoOn)
