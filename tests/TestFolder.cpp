@@ -11,6 +11,15 @@
 
 namespace {
 
+// The path for the W functions, past the A functions' length limit.
+std::wstring LongPath(const std::string& path)
+{
+    std::wstring wide(path.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1));
+    return L"\\\\?\\" + wide;
+}
+
 std::string UnixName(const std::wstring& longPath)
 {
     using GetUnixName = char*(CDECL*)(const WCHAR*);
@@ -109,14 +118,6 @@ std::string TestFolder::MakeFolder(const std::string& relative) const
     const std::string path = *this / relative;
     ::SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
     return path;
-}
-
-std::wstring LongPath(const std::string& path)
-{
-    std::wstring wide(path.size() + 1, L'\0');
-    wide.resize(static_cast<size_t>(
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1));
-    return L"\\\\?\\" + wide;
 }
 
 bool MakeWide(const std::string& folder, const std::wstring& name)

@@ -23,8 +23,6 @@ private:
     std::string m_path;
 };
 
-// The path for the W functions, past the A functions' length limit.
-std::wstring LongPath(const std::string& path);
 // Made through the W functions: past the A functions' limit, or with a name
 // the code page cannot hold; a folder when the name ends in a backslash.
 bool MakeWide(const std::string& folder, const std::wstring& name);

@@ -45,7 +45,8 @@ std::string FirstLine(const std::string& path)
 
 void AnswerReport(DWORD process)
 {
-    ui::DismissMessageBox("Purgox.Exe", process, 60000);
+    ui::WaitForDialog("Purgox.Exe", process, 60000);
+    ui::DismissMessageBox("Purgox.Exe", process);
 }
 
 bool Tour(const std::string& exe, const std::string& home, const char* mainOnly)

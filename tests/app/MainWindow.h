@@ -57,15 +57,10 @@ protected:
     // The next message box: its caption, text and icon; answered with OK.
     static ::testing::AssertionResult Box(const char* caption, const std::string& text, LPCSTR icon)
     {
-        const HWND box = ui::WaitForDialog(caption);
-        if (!box)
-            return ::testing::AssertionFailure() << "no box " << caption;
-        const std::string shown = ui::GetItemText(box, ui::kMessageBoxTextId);
-        const bool iconOk = ui::GetMessageBoxIcon(box) == ::LoadIconA(nullptr, icon);
-        ui::Command(box, IDOK);
-        ui::WaitForClose(box);
-        if (shown != text || !iconOk)
-            return ::testing::AssertionFailure() << "box says '" << shown << "'" << (iconOk ? "" : ", wrong icon");
+        HICON shownIcon = nullptr;
+        const std::string shown = ui::DismissMessageBox(caption, ::GetCurrentProcessId(), &shownIcon);
+        if (shown != text || shownIcon != ::LoadIconA(nullptr, icon))
+            return ::testing::AssertionFailure() << "box " << caption << " says '" << shown << "'";
         return ::testing::AssertionSuccess();
     }
     static ::testing::AssertionResult Reports(const std::string& text) { return Box(kReport, text, IDI_INFORMATION); }

@@ -93,35 +93,29 @@ MessageProbe::MessageProbe(HWND window, std::function<void(const MSG&)> action)
     m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, RunProbe, nullptr, ::GetWindowThreadProcessId(window, nullptr));
 }
 
-bool Flush(HWND window, DWORD timeoutMs)
+bool Flush(HWND window)
 {
     constexpr WPARAM kMarker = 0x50757267;
     std::atomic<bool> seen{false};
     const MessageProbe probe(window, [&](const MSG& message) {
         seen = seen || (message.message == WM_NULL && message.wParam == kMarker);
     });
-    return ::PostMessageA(window, WM_NULL, kMarker, 0) && WaitUntil([&] { return seen.load(); }, timeoutMs);
+    return ::PostMessageA(window, WM_NULL, kMarker, 0) && WaitUntil([&] { return seen.load(); });
 }
 
-std::string DismissMessageBox(const std::string& caption, DWORD processId, DWORD timeoutMs)
+std::string DismissMessageBox(const std::string& caption, DWORD processId, HICON* icon)
 {
-    const HWND box = WaitForDialog(caption, processId, timeoutMs);
+    const HWND box = WaitForDialog(caption, processId);
     if (!box)
         return std::string();
+    for (HWND picture = nullptr; icon && (picture = ::FindWindowExA(box, picture, "Static", nullptr));) {
+        if ((::GetWindowLongA(picture, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            *icon = reinterpret_cast<HICON>(::SendMessageA(picture, STM_GETICON, 0, 0));
+    }
     std::string text = GetItemText(box, kMessageBoxTextId);
     Command(box, IDOK);
     WaitForClose(box);
     return text;
-}
-
-HICON GetMessageBoxIcon(HWND box)
-{
-    HWND icon = nullptr;
-    while ((icon = ::FindWindowExA(box, icon, "Static", nullptr)) != nullptr) {
-        if ((::GetWindowLongA(icon, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            return reinterpret_cast<HICON>(::SendMessageA(icon, STM_GETICON, 0, 0));
-    }
-    return nullptr;
 }
 
 void SetText(HWND dialog, int id, const std::string& text)

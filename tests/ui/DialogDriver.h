@@ -29,12 +29,11 @@ inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
 }
 // Waits until the window's thread (of this process) has taken every message
 // posted to it before: for checks that something did not happen.
-bool Flush(HWND window, DWORD timeoutMs = kTimeout);
-// Waits for a message box, answers its text and closes it with OK.
+bool Flush(HWND window);
+// Waits for a message box, answers its text (empty when none came) and, for
+// a box of this process, its icon; closes it with OK.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
-                              DWORD timeoutMs = kTimeout);
-// The icon of a message box of this process, or null.
-HICON GetMessageBoxIcon(HWND box);
+                              HICON* icon = nullptr);
 
 // Runs the action on the window's thread as that thread takes each message
 // from its queue, while the probe lives: what a window shows at one step.
