@@ -71,9 +71,11 @@ protected:
     // Every control's state, a letter each: h hidden, d disabled, e enabled,
     // in capitals when ticked. Order: folder, browse, types, add, remove; run,
     // close, log, help; clip; no subfolders, confirm each, remove empty,
-    // recycle, no log.
+    // recycle, no log; then the close button's label. Once the window has
+    // taken what was posted to it.
     std::string States() const
     {
+        ui::Flush(dlg);
         std::string states;
         for (int id : {IDC_FOLDER, IDC_BROWSE, IDC_FILETYPES, IDC_ADD_TYPE, IDC_REMOVE_TYPE, 0, IDC_RUN, IDCANCEL, IDC_LOG,
                        IDC_HELP_BTN, 0, IDC_ANIMATE, 0, IDC_NO_SUBFOLDERS, IDC_CONFIRM_EACH, IDC_REMOVE_EMPTY_DIRS,
@@ -82,7 +84,7 @@ protected:
             const char state = !id ? ' ' : !::IsWindowVisible(item) ? 'h' : ::IsWindowEnabled(item) ? 'e' : 'd';
             states += ::IsDlgButtonChecked(dlg, id) == BST_CHECKED ? static_cast<char>(state - 'a' + 'A') : state;
         }
-        return states;
+        return states + " " + ui::GetItemText(dlg, IDCANCEL);
     }
     // The lines of a file, each of which must end in CR LF.
     static Lines ReadLines(const std::string& path)

@@ -32,10 +32,8 @@ std::string Answer(HWND confirm, int id)
 TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
 {
     const std::string work = home.MakeFolder("work");
-    home.MakeFile("work\\a.tmp");
-    home.MakeFile("work\\sub\\b.bak");
-    home.MakeFile("work\\keep.txt");
-    home.MakeFile("other\\y.tmp");
+    for (const char* file : {"work\\a.tmp", "work\\sub\\b.bak", "work\\keep.txt", "other\\y.tmp"})
+        home.MakeFile(file);
     home.MakeFolder("Purgox_Delete.log");
     ASSERT_TRUE(Open());
     Run(home / "missing", "*.new");
@@ -48,10 +46,8 @@ TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
     Run(work, kTempTypes);
     EXPECT_TRUE(Warns("削除ログ '" + home / "Purgox_Delete.log" + "' を作成できません．何も削除しませんでした．\n" +
                       GetSystemErrorText(ERROR_ACCESS_DENIED)));
-    ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_EQ(ui::WaitForDialog(kReport, ::GetCurrentProcessId(), 0), nullptr);
     EXPECT_TRUE(PathExists(home / "work\\a.tmp") && PathExists(home / "other\\y.tmp"));
-    EXPECT_EQ(States(), "eeehe eede h eeeee");
+    EXPECT_EQ(States(), "eeehe eede h eeeee 閉じる(&X)");
 
     ::RemoveDirectoryA((home / "Purgox_Delete.log").c_str());
     ui::Click(dlg, IDC_RUN);
@@ -59,15 +55,12 @@ TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
     ASSERT_NE(ui::WaitForDialog(kReport), nullptr);
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), FolderStatus(work + "\\sub"));
     EXPECT_TRUE(Reports("2 件のファイルを削除しました."));
-    ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_TRUE(PathExists(home / "work\\keep.txt") && PathExists(home / "work\\sub"));
     const Lines log = ReadLines(home / "Purgox_Delete.log");
     ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].rfind("-- Purgox.Exe  削除履歴 [20", 0), 0u) << log[0];
     EXPECT_EQ(Lines(log.begin() + 1, log.end()), (Lines{"削除:" + work + "\\sub\\b.bak", "削除:" + work + "\\a.tmp"}));
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), kIdleStatus);
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
-    EXPECT_EQ(States(), "eeehe eeee h eeeee");
+    EXPECT_EQ(States(), "eeehe eeee h eeeee 閉じる(&X)");
 
     ui::Click(dlg, IDC_LOG);
     const HWND viewer = ui::WaitForDialog(log[0]);
@@ -79,8 +72,6 @@ TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
 {
     const std::string work = home.MakeFolder("work");
     const std::string held = home.MakeFile("work\\mw_held.tmp", "mw_held.tmp");
-    home.MakeFile("work\\a.tmp");
-    home.MakeFile("work\\b.tmp");
     const std::string below = home.MakeFile("work\\sub\\mw_c.tmp", "mw_c.tmp");
     WriteBytes(home / "Purgox_Delete.log", "old\r\n");
     ASSERT_TRUE(Open());
@@ -93,7 +84,7 @@ TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
     }
     EXPECT_TRUE(PathExists(below));
     EXPECT_EQ(ReadBytes(home / "Purgox_Delete.log"), "old\r\n");
-    EXPECT_EQ(States(), "eeehe eede h EedeE");
+    EXPECT_EQ(States(), "eeehe eede h EedeE 閉じる(&X)");
 
     // Through the recycle bin, and the emptied folder goes.
     ui::Click(dlg, IDC_NO_LOG);
@@ -102,8 +93,7 @@ TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
     ui::Click(dlg, IDC_USE_RECYCLE_BIN);
     Run(work, "*.tmp");
     EXPECT_TRUE(Reports("2 件のファイルを削除しました."));
-    EXPECT_FALSE(PathExists(home / "work\\sub"));
-    EXPECT_TRUE(PathExists(home / "work"));
+    EXPECT_TRUE(PathExists(home / "work") && !PathExists(home / "work\\sub"));
     for (const char* name : {"mw_c.tmp", "mw_held.tmp"})
         EXPECT_EQ(TakeFromTrash(name), name);
 }
@@ -118,8 +108,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     HWND confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
     EXPECT_EQ(ui::GetItemText(dlg, IDC_STATUS), FolderStatus(home / "work\\sub"));
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "ｷｬﾝｾﾙ(&X)");
-    EXPECT_EQ(States(), "dddhd dehh e dDdeh");
+    EXPECT_EQ(States(), "dddhd dehh e dDdeh ｷｬﾝｾﾙ(&X)");
     EXPECT_EQ(::GetWindow(confirm, GW_OWNER), dlg);
 
     const std::string yes = Answer(confirm, IDOK);
@@ -130,7 +119,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     const Lines log = ReadLines(home / "Purgox_Delete.log");
     EXPECT_EQ(log, (Lines{log[0], "削除:" + yes, "中止:" + no + kStopped, "中止:" + closed + kStopped,
                           "中止:" + aborted + kStopped}));
-    EXPECT_EQ(States(), "eeehe eeee h eEeee");
+    EXPECT_EQ(States(), "eeehe eeee h eEeee 閉じる(&X)");
 
     // "No more questions" with no keeps that file and deletes the rest.
     Run(home / "work", "*.tmp");
@@ -152,7 +141,7 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     ASSERT_TRUE(ui::Flush(dlg));
     ui::TypeText(dlg, IDC_FILETYPES, "*.late");
     EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm));
-    EXPECT_EQ(ui::GetItemText(dlg, IDCANCEL), "閉じる(&X)");
+    EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_EQ(Answer(confirm, IDCANCEL), no);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_TRUE(ui::WaitForClose(dlg));
@@ -189,10 +178,8 @@ TEST_F(MainWindow, TheCloseButtonStopsARunAtOnce)
         ASSERT_NE(ui::WaitForDialog(kReport), nullptr);
     }
     EXPECT_EQ(label, "閉じる(&X)");
-    EXPECT_EQ(left(), leftAtStop);
-    EXPECT_GT(left(), 0);
+    EXPECT_TRUE(left() == leftAtStop && left() > 0) << leftAtStop;
     EXPECT_TRUE(Reports(std::to_string(files.size() - left()) + " 件のファイルを削除しました."));
     ASSERT_TRUE(ui::Flush(dlg));
-    EXPECT_TRUE(::IsWindowVisible(dlg));
-    EXPECT_FALSE(PathExists(home / "Purgox.dat"));
+    EXPECT_TRUE(::IsWindowVisible(dlg) && !PathExists(home / "Purgox.dat"));
 }
