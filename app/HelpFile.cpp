@@ -9,20 +9,14 @@
 namespace {
 
 const char kHelpPage[] = "Purgox.html";
-
-std::string GetHelpFilePath(const std::string& exePath)
-{
-    const std::string folder = GetFolderPart(exePath);
-    // A dot is never part of a double-byte character, so a byte search is safe.
-    const std::string name = exePath.substr(folder.size());
-    return folder + name.substr(0, name.rfind('.')) + ".HLP";
-}
+// The help file is the executable's path with this extension.
+const char kHelpExtension[] = ".HLP";
 
 } // namespace
 
 HelpChoice ChooseHelp(const std::string& exePath, const std::function<bool(const std::string&)>& exists)
 {
-    const std::string helpFile = GetHelpFilePath(exePath);
+    const std::string helpFile = ReplaceExtension(exePath, kHelpExtension);
     if (exists(helpFile))
         return {HelpViewer::WinHelp, helpFile};
     const std::string page = GetFolderPart(exePath) + kHelpPage;
@@ -49,5 +43,5 @@ void ShowHelp(HWND owner)
 
 void QuitHelp(HWND owner)
 {
-    ::WinHelpA(owner, GetHelpFilePath(GetModulePath()).c_str(), HELP_QUIT, 0);
+    ::WinHelpA(owner, ReplaceExtension(GetModulePath(), kHelpExtension).c_str(), HELP_QUIT, 0);
 }

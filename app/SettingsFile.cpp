@@ -1,7 +1,6 @@
 #include "app/SettingsFile.h"
 
-#include <algorithm>
-
+#include "fsutil/Path.h"
 #include "win/TextFile.h"
 
 namespace {
@@ -37,7 +36,7 @@ DWORD ReadSettings(const std::string& path, Settings& settings)
 // that the A functions can read can also be replaced.
 DWORD WriteSettings(const std::string& path, const Settings& settings)
 {
-    const std::string temp = path.substr(0, std::min(path.rfind('.'), path.size())) + ".new";
+    const std::string temp = ReplaceExtension(path, ".new");
     DWORD error = WriteLines(temp, settings);
     if (!error && !::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
         error = ::GetLastError();

@@ -61,6 +61,14 @@ std::string GetFolderPart(const std::string& path)
     return path.substr(0, folderEnd);
 }
 
+// A dot is never part of a double-byte character, so a byte search is safe.
+std::string ReplaceExtension(const std::string& path, const char* extension)
+{
+    const size_t dot = path.rfind('.');
+    const bool hasExtension = dot != std::string::npos && dot >= GetFolderPart(path).size();
+    return path.substr(0, hasExtension ? dot : path.size()) + extension;
+}
+
 // Read wide and converted whole: the A function cuts a path at MAX_PATH
 // bytes, which a folder of double-byte names reaches at half the characters,
 // and the settings file and the log would be looked for in a cut-off folder.

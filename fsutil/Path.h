@@ -19,6 +19,9 @@ void RemoveBackslash(std::string& path);
 bool EndsWithBackslash(const std::string& path);
 // Drive and directory of a path: C:\dir\file.txt gives C:\dir\.
 std::string GetFolderPart(const std::string& path);
+// The path with its name's extension, from the name's last dot on, replaced
+// by the given one (".HLP"); a name without a dot gets it added.
+std::string ReplaceExtension(const std::string& path, const char* extension);
 // The running executable's full path, of any length; empty on failure.
 std::string GetModulePath();
 // The running executable's folder, ending in a backslash.

@@ -20,6 +20,8 @@ TEST(HelpChoice, HelpFileFirstThenThePageBesideTheProgramThenAWarning)
         // ソ ends in the byte 0x5C, which is no folder separator.
         {"C:\\ソフト\\ソフト.exe", {"C:\\ソフト\\ソフト.HLP"}, HelpViewer::WinHelp, "C:\\ソフト\\ソフト.HLP"},
         {"C:\\T\\bin\\Purgox.exe", {"C:\\T\\Purgox.html"}, HelpViewer::Missing, "C:\\T\\bin\\Purgox.html"},
+        // A dot in a folder's name is no extension.
+        {"C:\\v1.2\\Purgox", {"C:\\v1.2\\Purgox.HLP"}, HelpViewer::WinHelp, "C:\\v1.2\\Purgox.HLP"},
     };
     for (const auto& [exe, present, viewer, path] : cases) {
         const HelpChoice choice = ChooseHelp(exe, [&](const std::string& file) { return present.count(file) > 0; });
