@@ -27,10 +27,10 @@ bool SameChar(const Byte* p, size_t pLength, const Byte* n, size_t nLength)
 }
 
 // At the name's end "*" and "?" match nothing, and so does a dot before
-// either of them or before the pattern's end.
+// either of them. The pattern never ends in a dot here.
 bool MatchesNothingAtEnd(const Byte* p, const Byte* end)
 {
-    return *p == '*' || *p == '?' || (*p == '.' && (p + 1 == end || p[1] == '*' || p[1] == '?'));
+    return *p == '*' || *p == '?' || (*p == '.' && p + 1 < end && (p[1] == '*' || p[1] == '?'));
 }
 
 // Greedy match with one backtracking point: the last "*" seen. As in the

@@ -130,17 +130,19 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     EXPECT_TRUE(Reports("3 件のファイルを削除しました."));
 
     // A close request during a confirmation stops the run: the window is
-    // idle at once, a run request is refused, and the close waits for the
-    // run's report, keeping what was typed after it.
+    // idle at once, a run request and the log (still open) are refused, and
+    // the close waits for the run's report, keeping what was typed after it.
     Run(home / "work", "*.tmp");
     confirm = WaitForConfirm();
     ASSERT_NE(confirm, nullptr);
     ui::Command(dlg, IDCANCEL);
     ui::Command(dlg, IDC_RUN);
+    ui::Command(dlg, IDC_LOG);
     ui::Command(dlg, IDCANCEL);
     ASSERT_TRUE(ui::Flush(dlg));
     ui::TypeText(dlg, IDC_FILETYPES, "*.late");
-    EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm));
+    EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm) &&
+                !ui::WaitForDialog(ui::kDefaultBoxCaption, ::GetCurrentProcessId(), 0));
     EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_EQ(Answer(confirm, IDCANCEL), no);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
