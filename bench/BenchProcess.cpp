@@ -16,6 +16,19 @@ double SecondsSince(const LARGE_INTEGER& start)
     return double(Now().QuadPart - start.QuadPart) / double(frequency.QuadPart);
 }
 
+namespace {
+
+void ReadAvailable(HANDLE pipe, std::string& output)
+{
+    char buffer[4096];
+    DWORD available = 0, got = 0;
+    while (::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available &&
+           ::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got)
+        output.append(buffer, got);
+}
+
+} // namespace
+
 double TimeProcess(std::string commandLine, std::string& output)
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -36,10 +49,14 @@ double TimeProcess(std::string commandLine, std::string& output)
         return -1;
     win::Handle thread(process.hThread), child(process.hProcess);
     writer.Reset();
-    char buffer[4096];
-    DWORD got;
-    while (::ReadFile(reader.Get(), buffer, sizeof buffer, &got, nullptr) && got)
-        output.append(buffer, got);
-    ::WaitForSingleObject(child.Get(), INFINITE);
-    return SecondsSince(start);
+    // Looked at as the program is (see WaitForReportBox), not waited for.
+    double seconds = -1;
+    do {
+        ::Sleep(kLookMs);
+        ReadAvailable(reader.Get(), output);
+        if (::WaitForSingleObject(child.Get(), 0) == WAIT_OBJECT_0)
+            seconds = SecondsSince(start);
+    } while (seconds < 0);
+    ReadAvailable(reader.Get(), output);
+    return seconds;
 }
