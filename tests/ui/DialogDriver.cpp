@@ -57,12 +57,27 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam)
     return FALSE;
 }
 
+// The hook runs on the window's thread, and an unhooked probe may still be
+// in its action there: the action is only ever called, set or cleared under
+// the lock, so it never outlives what it refers to.
+SRWLOCK g_probeLock = SRWLOCK_INIT;
 std::function<void(const MSG&)> g_probeAction;
+
+void SetProbeAction(std::function<void(const MSG&)> action)
+{
+    ::AcquireSRWLockExclusive(&g_probeLock);
+    g_probeAction = std::move(action);
+    ::ReleaseSRWLockExclusive(&g_probeLock);
+}
 
 LRESULT CALLBACK RunProbe(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HC_ACTION && wParam == PM_REMOVE)
-        g_probeAction(*reinterpret_cast<const MSG*>(lParam));
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        ::AcquireSRWLockExclusive(&g_probeLock);
+        if (g_probeAction)
+            g_probeAction(*reinterpret_cast<const MSG*>(lParam));
+        ::ReleaseSRWLockExclusive(&g_probeLock);
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -89,8 +104,14 @@ HWND WaitForDialog(const std::string& caption, DWORD processId, DWORD timeoutMs,
 
 MessageProbe::MessageProbe(HWND window, std::function<void(const MSG&)> action)
 {
-    g_probeAction = std::move(action);
+    SetProbeAction(std::move(action));
     m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, RunProbe, nullptr, ::GetWindowThreadProcessId(window, nullptr));
+}
+
+MessageProbe::~MessageProbe()
+{
+    ::UnhookWindowsHookEx(m_hook);
+    SetProbeAction(nullptr);
 }
 
 bool Flush(HWND window)

@@ -41,7 +41,7 @@ std::string DismissMessageBox(const std::string& caption, DWORD processId = ::Ge
 class MessageProbe {
 public:
     MessageProbe(HWND window, std::function<void(const MSG&)> action);
-    ~MessageProbe() { ::UnhookWindowsHookEx(m_hook); }
+    ~MessageProbe();
     MessageProbe(const MessageProbe&) = delete;
     MessageProbe& operator=(const MessageProbe&) = delete;
 
