@@ -1,5 +1,6 @@
 #include "BenchProcess.h"
 
+#include "DialogDriver.h"
 #include "win/Handle.h"
 
 LARGE_INTEGER Now()
@@ -49,14 +50,11 @@ double TimeProcess(std::string commandLine, std::string& output)
         return -1;
     win::Handle thread(process.hThread), child(process.hProcess);
     writer.Reset();
-    // Looked at as the program is (see WaitForReportBox), not waited for.
-    double seconds = -1;
-    do {
-        ::Sleep(kLookMs);
+    while (::WaitForSingleObject(child.Get(), 0) == WAIT_TIMEOUT) {
+        ::Sleep(ui::kPollMs);
         ReadAvailable(reader.Get(), output);
-        if (::WaitForSingleObject(child.Get(), 0) == WAIT_OBJECT_0)
-            seconds = SecondsSince(start);
-    } while (seconds < 0);
+    }
+    const double seconds = SecondsSince(start);
     ReadAvailable(reader.Get(), output);
     return seconds;
 }

@@ -37,12 +37,9 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM lParam)
 // window's enabled state is looked at, which costs the Wine server one request
 // and sends the program nothing: a sent message would be handled at the run's
 // pump points and add to the time measured. The box disables its owner.
-// Looked at as often as the other sides are.
 HWND WaitForReportBox(DWORD processId, HWND mainWindow)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + kRunTimeoutMs;
-    while (::IsWindowEnabled(mainWindow) && ::GetTickCount64() < deadline)
-        ::Sleep(kLookMs);
+    ui::WaitUntil([&] { return !::IsWindowEnabled(mainWindow); }, kRunTimeoutMs);
     BoxSearch search{processId, mainWindow, nullptr};
     ui::WaitUntil([&] {
         ::EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));

@@ -55,7 +55,8 @@ public:
 
 private:
     void DeleteTree(const std::string& folder);
-    // The folder and the same ending in a backslash.
+    // Walks the folder's subfolders (base: the folder ending in a backslash);
+    // true when it entered at least one.
     bool DeleteSubtrees(const std::string& folder, const std::string& base);
     void DeleteFilesIn(const std::string& folder);
     void DeleteOneFile(const std::string& path);

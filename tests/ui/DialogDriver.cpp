@@ -89,7 +89,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
-        ::Sleep(5);
+        ::Sleep(kPollMs);
     }
     return true;
 }

@@ -14,6 +14,8 @@
 namespace ui {
 
 constexpr DWORD kTimeout = 10000;
+// How often a wait looks again.
+constexpr DWORD kPollMs = 5;
 // The text control of a message box, and the caption of one given none.
 constexpr int kMessageBoxTextId = 65535;
 extern const char kDefaultBoxCaption[];
