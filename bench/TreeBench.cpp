@@ -180,9 +180,9 @@ void ClicksUnderChurn()
     char module[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, module, sizeof module);
     std::string churnProgram = module;
-    churnProgram.erase(churnProgram.rfind('\\', churnProgram.rfind('\\') - 1));
+    churnProgram.erase(churnProgram.rfind('\\'));
     ui::ChildProcess churn;
-    churn.Start(churnProgram + "\\tests\\browse\\folder_churn.exe", area.Path());
+    churn.Start(churnProgram + "\\folder_churn.exe", area.Path());
     const ULONGLONG churnStart = ::GetTickCount64();
     ::Sleep(500);
     // Found before the churn: each look at the tree waits for the refresh

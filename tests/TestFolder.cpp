@@ -31,6 +31,8 @@ std::string UnixName(const std::wstring& longPath)
     return result;
 }
 
+std::string UnixPath(const std::string& path) { return UnixName(LongPath(path)); }
+
 // Wine cannot wait for a Linux process: the caller says when it is done.
 bool RunLinux(std::string command, const std::function<bool()>& done)
 {
@@ -46,35 +48,6 @@ bool RunLinux(std::string command, const std::function<bool()>& done)
     return done();
 }
 
-// Through the W functions, so that long paths and names the code page
-// cannot hold go too. Links are removed from the Linux side, as Wine's
-// functions would follow them.
-void RemoveLongTree(const std::wstring& path)
-{
-    WIN32_FIND_DATAW entry;
-    const HANDLE find = ::FindFirstFileW((path + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            const std::wstring child = path + L"\\" + name;
-            if (name == L"." || name == L"..")
-                continue;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-                RunLinux("/bin/rm " + UnixName(child),
-                         [&] { return ::GetFileAttributesW(child.c_str()) == INVALID_FILE_ATTRIBUTES; });
-                continue;
-            }
-            ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveLongTree(child);
-            else
-                ::DeleteFileW(child.c_str());
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryW(path.c_str());
-}
-
 } // namespace
 
 TestFolder::TestFolder(const std::string& parent)
@@ -82,28 +55,17 @@ TestFolder::TestFolder(const std::string& parent)
     static int counter = 0;
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    const std::string base = (parent.empty() ? temp : parent) + "purgox-test-" +
-                             std::to_string(::GetCurrentProcessId()) + "-";
-    // Wine reuses process ids, and a run that was killed may have left a
-    // folder that cannot be removed (a dangling link is never listed).
-    for (int tries = 0; tries < 10; ++tries) {
-        m_path = base + std::to_string(++counter);
-        RemoveTree(m_path);
-        if (::CreateDirectoryA(m_path.c_str(), nullptr))
-            return;
-    }
-    throw std::runtime_error("cannot create " + m_path);
-}
-
-TestFolder::~TestFolder()
-{
+    m_path = (parent.empty() ? temp : parent) + "purgox-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+             std::to_string(++counter);
+    // Wine reuses process ids: a killed run may have left the folder.
     RemoveTree(m_path);
+    if (!::CreateDirectoryA(m_path.c_str(), nullptr))
+        throw std::runtime_error("cannot create " + m_path);
 }
 
-std::string TestFolder::operator/(const std::string& relative) const
-{
-    return m_path + "\\" + relative;
-}
+TestFolder::~TestFolder() { RemoveTree(m_path); }
+
+std::string TestFolder::operator/(const std::string& relative) const { return m_path + "\\" + relative; }
 
 std::string TestFolder::MakeFile(const std::string& relative, const std::string& content) const
 {
@@ -130,21 +92,9 @@ bool MakeWide(const std::string& folder, const std::wstring& name)
     return file != INVALID_HANDLE_VALUE;
 }
 
-std::string UnixPath(const std::string& path)
-{
-    return UnixName(LongPath(path));
-}
-
 bool MakeLink(const std::string& target, const std::string& link)
 {
     return RunLinux("/bin/ln -s " + UnixPath(target) + " " + UnixPath(link), [&] { return PathExists(link); });
-}
-
-bool RenameOnLinux(const std::string& path, const std::string& name)
-{
-    const std::string from = UnixPath(path), to = from.substr(0, from.rfind('/') + 1) + name;
-    const std::string renamed = path.substr(0, path.rfind('\\') + 1) + name;
-    return RunLinux("/bin/mv " + from + " " + to, [&] { return UnixPath(renamed) == to; });
 }
 
 std::string TestDriveFolder(const std::string& kind)
@@ -192,7 +142,10 @@ void WriteBytes(const std::string& path, const std::string& content)
     ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
 }
 
+// From the Linux side, which neither follows links nor minds long paths,
+// odd names or attributes.
 void RemoveTree(const std::string& path)
 {
-    RemoveLongTree(LongPath(path));
+    if (PathExists(path))
+        RunLinux("/bin/rm -rf \"" + UnixPath(path) + "\"", [&] { return !PathExists(path); });
 }

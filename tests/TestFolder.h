@@ -10,12 +10,9 @@ public:
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
-    // The folder, without a trailing backslash.
-    const std::string& Path() const { return m_path; }
-    // Path() + "\" + relative.
+    const std::string& Path() const { return m_path; } // no trailing backslash
     std::string operator/(const std::string& relative) const;
-
-    // Creates the file (and its folders) with the given bytes.
+    // The file (and its folders) with the given bytes.
     std::string MakeFile(const std::string& relative, const std::string& content = "") const;
     std::string MakeFolder(const std::string& relative) const;
 
@@ -26,19 +23,13 @@ private:
 // Made through the W functions: past the A functions' limit, or with a name
 // the code page cannot hold; a folder when the name ends in a backslash.
 bool MakeWide(const std::string& folder, const std::wstring& name);
-// Where Wine keeps a file or folder on the Linux side.
-std::string UnixPath(const std::string& path);
-// A symbolic link, made on the Linux side: Windows programs cannot make
-// links under Wine.
+// Made on the Linux side: Windows programs cannot make links under Wine.
 bool MakeLink(const std::string& target, const std::string& link);
-// Gives the file or folder a new name in its folder, on the Linux side:
-// Wine's own rename keeps a name that changes only in letter case.
-bool RenameOnLinux(const std::string& path, const std::string& name);
-// The folder behind one of the prefix's test drives, named by its kind
-// ("removable"): it lies in <build>, three levels above this program.
+// The folder behind one of the prefix's test drives ("removable"), in
+// <build>, three levels above this program.
 std::string TestDriveFolder(const std::string& kind);
-// The content of a file in the test run's own trash (XDG_DATA_HOME), which
-// is emptied of it.
+// A file's content in the test run's own trash (XDG_DATA_HOME), which is
+// emptied of it.
 std::string TakeFromTrash(const std::string& name);
 bool PathExists(const std::string& path);
 std::string ReadBytes(const std::string& path);

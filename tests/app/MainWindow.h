@@ -1,7 +1,6 @@
 #pragma once
-// Opens the main window inside the test program, on a thread of its own,
-// over a home folder of the test's (settings file and log go there), and
-// closes it at the end.
+// The main window in the test program, on a thread of its own, over a home
+// folder of the test's (settings file and log go there).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -18,7 +17,7 @@ using Lines = std::vector<std::string>;
 constexpr char kReport[] = "Purgox.Exe";
 constexpr char kBuildTypes[] = "*.bsc/*.idb/*.obj/*.pdb/*.exp/*.pch/*.res/*.sbr/*.aps/*.ncb/*.ilk";
 constexpr char kTempTypes[] = "*.tmp/*.bak";
-constexpr char kIdleStatus[] = "フォルダと削除するファイルの種類を選択後、[実行]を押してください．";
+constexpr char kIdle[] = "eeehe eede h eeeee 閉じる(&X)";
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -27,8 +26,7 @@ protected:
     // A warning expected before the window shows is answered first.
     ::testing::AssertionResult Open(const std::string& warning = "")
     {
-        const std::string folder = home.Path() + "\\";
-        m_thread = std::make_unique<ui::ModalThread>([folder] {
+        m_thread = std::make_unique<ui::ModalThread>([folder = home.Path() + "\\"] {
             INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS};
             ::InitCommonControlsEx(&controls);
             return CPurgoxDlg(nullptr, folder).DoModal();
@@ -54,7 +52,7 @@ protected:
         ui::TypeText(dlg, IDC_FILETYPES, entry);
         ui::Click(dlg, IDC_RUN);
     }
-    // The next message box: its caption, text and icon; answered with OK.
+    // The next message box's caption, text and icon; answered with OK.
     static ::testing::AssertionResult Box(const char* caption, const std::string& text, LPCSTR icon)
     {
         HICON shownIcon = nullptr;
@@ -68,11 +66,10 @@ protected:
     {
         return Box(ui::kDefaultBoxCaption, text, IDI_EXCLAMATION);
     }
-    // Every control's state, a letter each: h hidden, d disabled, e enabled,
-    // in capitals when ticked. Order: folder, browse, types, add, remove; run,
-    // close, log, help; clip; no subfolders, confirm each, remove empty,
-    // recycle, no log; then the close button's label. Once the window has
-    // taken what was posted to it.
+    // Once the window has taken what was posted to it, a letter per control:
+    // h hidden, d disabled, e enabled, capital when ticked. Folder, browse,
+    // types, add, remove; run, close, log, help; clip; no subfolders, confirm
+    // each, remove empty, recycle, no log; then the close button's label.
     std::string States() const
     {
         ui::Flush(dlg);

@@ -6,34 +6,24 @@
 #include "app/SettingsFile.h"
 #include "win/Handle.h"
 
-TEST(SettingsFile, ReadsTheFolderLineThenEveryEntryLineAndHostileContentWithoutHarm)
+TEST(SettingsFile, ReadsTheFolderLineThenEveryEntryLine)
 {
     TestFolder home;
     const std::string path = home / "Purgox.dat";
-    const std::string longEntry(300, 'x');
+    const std::string longEntry(4 << 20, 'x');
     const std::tuple<std::string, std::string, NameList> cases[] = {
         {"", "", {}},
         {"C:\\w\\\r\n", "C:\\w\\", {}},
         {"\r\n*.a\r\n", "", {"*.a"}},
         {"C:\\w\n*.A\n\n*.a", "C:\\w", {"*.A", "", "*.a"}},
         {"C:\\w\r\n" + longEntry + "\r\nソ\r\n", "C:\\w", {longEntry, "ソ"}},
+        {"\x81\r\n\x82\r\n*.a\rb", "\x81", {"\x82", "*.a\rb"}},
     };
     for (const auto& [content, folder, types] : cases) {
         WriteBytes(path, content);
         Settings read;
-        EXPECT_EQ(ReadSettings(path, read), 0u) << content;
-        EXPECT_EQ(read.strFolder, folder) << content;
-        EXPECT_EQ(read.arrTypes, types) << content;
-    }
-    std::string binary;
-    for (int i = 0; i < 4096; ++i)
-        binary += static_cast<char>(i * 7 % 256);
-    for (const std::string& content : {binary, std::string("\x81\r\n\x82\r\n\xff\xfe*.a\rb\r\n*.tmp\x81"),
-                                       "C:\\" + std::string(4 << 20, 'a') + "\r\n" + std::string(4 << 20, 'b')}) {
-        WriteBytes(path, content);
-        Settings read;
         EXPECT_EQ(ReadSettings(path, read), 0u);
-        EXPECT_FALSE(read.arrTypes.empty());
+        EXPECT_EQ(std::make_pair(read.strFolder, read.arrTypes), std::make_pair(folder, types)) << content.substr(0, 20);
     }
     Settings missing;
     EXPECT_EQ(ReadSettings(home / "none.dat", missing), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));

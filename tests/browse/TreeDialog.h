@@ -1,10 +1,6 @@
 #pragma once
-// The folder tree dialog on a thread of its own, driven through its tree; and
-// the prefix's test drives, P: fixed and watched, R: removable, S: CD-ROM.
+// The folder tree dialog on a thread of its own, driven through its tree.
 #include <windows.h>
-#include <winioctl.h>
-
-#include <cstddef>
 
 #include "DialogDriver.h"
 #include "TestFolder.h"
@@ -75,24 +71,3 @@ private:
     CDirSelectDlg m_dialog;
     ui::ModalThread m_thread;
 };
-
-// Puts the medium's folder into R: or S: through Wine's mount manager, which
-// reads its serial at once and otherwise keeps the serial it read first.
-inline void Mount(char letter, const std::string& medium)
-{
-    struct UnixDrive {
-        ULONG size, type, fsType;
-        DWORD serial;
-        ULONGLONG unixDevice;
-        WCHAR letter;
-        USHORT mountPointOffset, deviceOffset, labelOffset;
-        char folder[MAX_PATH];
-    } drive{sizeof drive, ::GetDriveTypeA((std::string(1, letter) + ":\\").c_str()), 0, 0, 0,
-            static_cast<WCHAR>(letter - 'A' + 'a'), offsetof(UnixDrive, folder), 0, 0, {}};
-    UnixPath(medium).copy(drive.folder, MAX_PATH - 1);
-    const win::Handle manager(::CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-    DWORD returned = 0;
-    ::DeviceIoControl(manager.Get(), CTL_CODE(0x6d, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS), &drive,
-                      sizeof drive, nullptr, 0, &returned, nullptr);
-}

@@ -44,43 +44,22 @@ TEST(DeleteRunMends, OnlyMatchingFilesInsideTheStartFolderGoAndEveryRefusalIsRep
     f.Start(s + "\\", {"*.tmp ", "*.TMP", "*.obj", "locked.*", "*.res."});
     Lines log = f.host.Events("log:");
     std::sort(log.begin(), log.end());
-    Lines expected = {"削除:" + s + "\\a.tmp",
-                      "削除:" + s + "\\b.TMP",
-                      "削除:" + s + "\\plain\\attr2.tmp",
-                      "削除:" + s + "\\plain\\attr4.tmp",
-                      Failed(s + "\\d\\..\\..", ERROR_INVALID_NAME),
-                      Failed(s + "\\cafe", ERROR_INVALID_NAME),
-                      Failed(s + "\\u.tmp", ERROR_INVALID_NAME),
-                      Failed(s + "\\u.tmp", ERROR_INVALID_NAME),
-                      Failed(s + "\\x\\..\\..\\victim.tmp", ERROR_INVALID_NAME),
-                      Failed(s + "\\x\\..\\..\\victim.tmp", ERROR_INVALID_NAME),
-                      Failed(locked, ERROR_ACCESS_DENIED),
-                      Failed(locked, ERROR_ACCESS_DENIED)};
+    Lines expected = {"削除:" + s + "\\a.tmp", "削除:" + s + "\\b.TMP", "削除:" + s + "\\plain\\attr2.tmp",
+                      "削除:" + s + "\\plain\\attr4.tmp", Failed(s + "\\d\\..\\..", ERROR_INVALID_NAME),
+                      Failed(s + "\\cafe", ERROR_INVALID_NAME)};
+    for (const std::string& twice : {Failed(s + "\\u.tmp", ERROR_INVALID_NAME), Failed(locked, ERROR_ACCESS_DENIED),
+                                     Failed(s + "\\x\\..\\..\\victim.tmp", ERROR_INVALID_NAME)})
+        expected.insert(expected.end(), 2, twice);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(f.run.m_nDeleted, 4);
-    EXPECT_EQ(f.run.m_nFailed, 8);
+    EXPECT_EQ(std::make_pair(f.run.m_nDeleted, f.run.m_nFailed), std::make_pair(4, 8));
     EXPECT_TRUE(PathExists(victim) && PathExists(linked) && PathExists(s));
     for (const std::string& file : kept)
         EXPECT_TRUE(PathExists(s + "\\" + file)) << file;
     EXPECT_FALSE(PathExists(s + "\\empty") || PathExists(s + "\\plain"));
 
-    // A folder swapped for a link between listing and entering is caught
-    // when the walk enters it.
-    struct StaleListingHost : ScriptedHost {
-        int ListSubfolders(NameList& names, const std::string& folder, NameList&) override
-        {
-            if (folder.find("link") == std::string::npos)
-                names.push_back("link");
-            return static_cast<int>(names.size());
-        }
-    };
-    RunFixture<StaleListingHost> g;
-    g.Start(s, {"*.tmp"});
-    EXPECT_TRUE(PathExists(linked));
-
-    // One swapped for a link while its subfolders were walked is neither
-    // listed nor removed afterwards.
+    // A folder swapped for a link while its subfolders were walked is neither
+    // entered nor removed afterwards.
     struct SwappingHost : ScriptedHost {
         std::function<void()> swap;
         int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) override

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <algorithm>
-#include <chrono>
 
 #include "ScriptedHost.h"
 #include "TestFolder.h"
@@ -12,40 +9,9 @@ namespace {
 
 const char kDeleting[] = "ﾌｧｲﾙを削除中です...";
 
-std::string Folder(const std::string& path)
-{
-    return "ﾌｫﾙﾀﾞ '" + path + "' を処理中です...";
-}
+std::string Folder(const std::string& path) { return "ﾌｫﾙﾀﾞ '" + path + "' を処理中です..."; }
 
 } // namespace
-
-TEST(DeleteRun, WalksSubfoldersFirstAndRemovesEmptiedFoldersBottomUp)
-{
-    TestFolder s;
-    for (const char* file : {"s.tmp", "A\\a.tmp", "B\\b.tmp", "B\\C\\c.tmp"})
-        s.MakeFile(file);
-    RunFixture<> f;
-    f.run.m_bRemoveEmpty = 1;
-    f.Start(s.Path(), {"*.tmp"});
-    f.host.events.erase(std::remove_if(f.host.events.begin(), f.host.events.end(),
-                                       [](const std::string& e) { return e.find("list:") == 0; }),
-                        f.host.events.end());
-    const Lines expected = {
-        "status:" + std::string(kDeleting),   "status:" + Folder(s / "A"),
-        "delete:" + (s / "A\\a.tmp"),         "log:削除:" + (s / "A\\a.tmp"),
-        "removed:" + (s / "A"),               "status:" + Folder(s / "B"),
-        "status:" + Folder(s / "B\\C"),       "delete:" + (s / "B\\C\\c.tmp"),
-        "log:削除:" + (s / "B\\C\\c.tmp"),    "removed:" + (s / "B\\C"),
-        "delete:" + (s / "B\\b.tmp"),         "log:削除:" + (s / "B\\b.tmp"),
-        "removed:" + (s / "B"),               "delete:" + (s / "s.tmp"),
-        "log:削除:" + (s / "s.tmp"),
-    };
-    EXPECT_EQ(f.host.events, expected);
-    EXPECT_EQ(f.run.m_nDeleted, 4);
-    EXPECT_EQ(f.run.m_nFailed, 0);
-    // One pending message before each pattern of each folder and each file.
-    EXPECT_EQ(f.host.pumps, 4 + 4);
-}
 
 TEST(DeleteRun, WithoutLogTheWalkNamesNoFolder)
 {
@@ -95,6 +61,7 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(f.run.m_nDeleted, 4);
     EXPECT_FALSE(PathExists(s / "zz_empty"));
     EXPECT_EQ(f.host.Events("status:").size(), 22u);
+    EXPECT_EQ(f.host.Events("status:").at(1), Folder(s / "d0"));
     for (int i = 0; i < 20; ++i)
         RemoveTree(s / ("d" + std::to_string(i) + "\\" + std::string(230, 'x')));
 
@@ -132,10 +99,7 @@ TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
     RunFixture<GhostHost> f;
     f.run.m_bRecycle = 1;
     f.run.m_bNoSubfolders = 1;
-    // Wine's tick count moves in steps of about 16 ms; the steady clock does not.
-    const auto start = std::chrono::steady_clock::now();
     f.Start(s.Path(), {"*.tmp"});
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(198));
     EXPECT_EQ(f.host.pausedMs, 200u);
     EXPECT_EQ(f.host.Events("log:"), (Lines{Failed(s / ("?" + name.substr(1)), ERROR_INVALID_NAME), "削除:" + (s / name),
                                             "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．"}));

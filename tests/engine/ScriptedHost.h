@@ -40,23 +40,13 @@ public:
         events.push_back("delete:" + path);
         return CSystemHost::RemoveFile(path);
     }
-    void RemoveFolder(const std::string& path) override
-    {
-        CSystemHost::RemoveFolder(path);
-        if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-            events.push_back("removed:" + path);
-    }
     void PumpMessage() override
     {
         ++pumps;
         if (onPump)
             onPump(pumps);
     }
-    void Pause(DWORD milliseconds) override
-    {
-        pausedMs += milliseconds;
-        CSystemHost::Pause(milliseconds);
-    }
+    void Pause(DWORD milliseconds) override { pausedMs += milliseconds; }
 
     // The events of one kind ("status:", "log:", ...), in order.
     std::vector<std::string> Events(const std::string& kind) const

@@ -5,13 +5,10 @@
 
 namespace ui {
 
-const char kDefaultBoxCaption[] = "エラー";
-
 namespace {
 
 // The W messages, converted here: the A ones return raw UTF-16 for controls
-// of another process and lose long items. With a time-out, so a hung dialog
-// fails the test.
+// of another process and lose long items.
 std::string ReadText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM index)
 {
     DWORD_PTR length = 0;
@@ -26,10 +23,7 @@ std::string ReadText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM i
     return text;
 }
 
-std::string GetText(HWND window)
-{
-    return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0);
-}
+std::string GetText(HWND window) { return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0); }
 
 std::vector<std::string> ReadItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage)
 {
@@ -57,9 +51,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam)
     return FALSE;
 }
 
-// The hook runs on the window's thread, and an unhooked probe may still be
-// in its action there: the action is only ever called, set or cleared under
-// the lock, so it never outlives what it refers to.
+// An unhooked probe may still be in its action on the window's thread: the
+// action is called, set and cleared only under the lock.
 SRWLOCK g_probeLock = SRWLOCK_INIT;
 std::function<void(const MSG&)> g_probeAction;
 
@@ -160,10 +153,7 @@ void PickComboItem(HWND dialog, int id, int index)
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-std::string GetItemText(HWND dialog, int id)
-{
-    return GetText(::GetDlgItem(dialog, id));
-}
+std::string GetItemText(HWND dialog, int id) { return GetText(::GetDlgItem(dialog, id)); }
 
 int GetFocusedItem(HWND dialog)
 {

@@ -1,8 +1,7 @@
 #pragma once
 // Drives real dialogs with window messages, in this process (the dialog on a
-// thread of its own, see ModalThread) or in another (see ChildProcess). Each
-// wait has a time-out; texts are Shift-JIS both ways. Clicks are posted, not
-// sent: a handler that opens a modal box must not block the test.
+// thread of its own) or in another. Waits time out; texts are Shift-JIS both
+// ways. Clicks are posted: a handler that opens a modal box must not block.
 #include <windows.h>
 
 #include <functional>
@@ -14,32 +13,29 @@
 namespace ui {
 
 constexpr DWORD kTimeout = 10000;
-// How often a wait looks again.
-constexpr DWORD kPollMs = 5;
-// The text control of a message box, and the caption of one given none.
+constexpr DWORD kPollMs = 5; // how often a wait looks again
 constexpr int kMessageBoxTextId = 65535;
-extern const char kDefaultBoxCaption[];
+inline constexpr char kDefaultBoxCaption[] = "エラー";
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeout);
 // A visible top-level window of the process (and thread, unless 0) with
-// exactly this caption, waiting for it; null when none came.
+// exactly this caption; null when none came.
 HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(), DWORD timeoutMs = kTimeout,
                    DWORD threadId = 0);
-inline bool WaitForClose(HWND window, DWORD timeoutMs = kTimeout)
+inline bool WaitForClose(HWND window)
 {
-    return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, timeoutMs);
+    return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); });
 }
-// Waits until the window's thread (of this process) has taken every message
-// posted to it before: for checks that something did not happen.
+// Until the window's thread has taken every message posted to it before: for
+// checks that something did not happen.
 bool Flush(HWND window);
-// Waits for a message box, answers its text (empty when none came) and, for
-// a box of this process, its icon; closes it with OK.
+// Answers the next message box's text (empty when none came) and, in this
+// process, its icon; closes it with OK.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
                               HICON* icon = nullptr);
 
-// Runs the action on the window's thread as that thread takes each message
-// from its queue, while the probe lives: what a window shows at one step.
-// One probe at a time (Flush makes one too).
+// Runs the action on the window's thread as it takes each message from its
+// queue, while the probe lives. One probe at a time (Flush makes one too).
 class MessageProbe {
 public:
     MessageProbe(HWND window, std::function<void(const MSG&)> action);
@@ -51,27 +47,23 @@ private:
     HHOOK m_hook;
 };
 
-// A button is pressed, a check box toggles, as from the mouse.
 inline void Click(HWND dialog, int id) { ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 // A command without a control, as for Enter (IDOK) and Esc (IDCANCEL).
 inline void Command(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, id, 0); }
 inline void SysCommand(HWND dialog, WPARAM command) { ::PostMessageA(dialog, WM_SYSCOMMAND, command, 0); }
-// Sets a control's text without notifying anyone.
+// Without notifying anyone; TypeText and PickComboItem notify as the user does.
 void SetText(HWND dialog, int id, const std::string& text);
-// Types into an editable combo (CBN_EDITCHANGE), or picks one of its entries
-// (CBN_SELCHANGE), as the user does.
 void TypeText(HWND dialog, int id, const std::string& text);
 void PickComboItem(HWND dialog, int id, int index);
 
 std::string GetItemText(HWND dialog, int id);
-// The dialog's control that holds the focus (a combo also through its edit
-// field), or 0.
+// The dialog's control that holds the focus (a combo also through its edit).
 int GetFocusedItem(HWND dialog);
 std::vector<std::string> GetComboItems(HWND dialog, int id);
 std::vector<std::string> GetListItems(HWND dialog, int id);
 
-// Runs a modal dialog on a thread of its own for the test to drive. The
-// destructor answers IDCANCEL to whatever the thread still shows, and joins.
+// A modal dialog on a thread of its own; the destructor answers IDCANCEL to
+// whatever the thread still shows, and joins.
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> run);
@@ -80,8 +72,7 @@ public:
     ModalThread& operator=(const ModalThread&) = delete;
 
     bool Join(DWORD timeoutMs = kTimeout) { return ::WaitForSingleObject(m_thread.Get(), timeoutMs) == WAIT_OBJECT_0; }
-    // What the function returned (valid after Join).
-    INT_PTR Result() const { return m_result; }
+    INT_PTR Result() const { return m_result; } // after Join
     HWND WaitForDialog(const std::string& caption) const
     {
         return ui::WaitForDialog(caption, ::GetCurrentProcessId(), kTimeout, m_threadId);
@@ -94,8 +85,8 @@ private:
     win::Handle m_thread;
 };
 
-// A program started for a black-box run, in the given folder (or this one);
-// killed at the end if still running.
+// A program started in the given folder (or this one); killed at the end if
+// still running.
 class ChildProcess {
 public:
     ChildProcess() = default;
