@@ -142,8 +142,7 @@ void WriteBytes(const std::string& path, const std::string& content)
     ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
 }
 
-// From the Linux side, which neither follows links nor minds long paths,
-// odd names or attributes.
+// From the Linux side, which minds no links, long paths, names or attributes.
 void RemoveTree(const std::string& path)
 {
     if (PathExists(path))

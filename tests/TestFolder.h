@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder for one test, in the given one (a drive's root) or else in
-// the Wine prefix's temporary folder, removed with everything in it at the end.
+// A fresh folder for one test, in the given one or the temporary folder,
+// removed with everything in it at the end.
 #include <string>
 
 class TestFolder {
@@ -25,11 +25,9 @@ private:
 bool MakeWide(const std::string& folder, const std::wstring& name);
 // Made on the Linux side: Windows programs cannot make links under Wine.
 bool MakeLink(const std::string& target, const std::string& link);
-// The folder behind one of the prefix's test drives ("removable"), in
-// <build>, three levels above this program.
+// The folder behind a test drive ("removable"), three levels above us.
 std::string TestDriveFolder(const std::string& kind);
-// A file's content in the test run's own trash (XDG_DATA_HOME), which is
-// emptied of it.
+// A file's content, taken out of the test run's own trash (XDG_DATA_HOME).
 std::string TakeFromTrash(const std::string& name);
 bool PathExists(const std::string& path);
 std::string ReadBytes(const std::string& path);

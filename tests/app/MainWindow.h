@@ -1,6 +1,5 @@
 #pragma once
-// The main window in the test program, on a thread of its own, over a home
-// folder of the test's (settings file and log go there).
+// The main window on a thread of its own, over the test's home folder.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -66,10 +65,8 @@ protected:
     {
         return Box(ui::kDefaultBoxCaption, text, IDI_EXCLAMATION);
     }
-    // Once the window has taken what was posted to it, a letter per control:
-    // h hidden, d disabled, e enabled, capital when ticked. Folder, browse,
-    // types, add, remove; run, close, log, help; clip; no subfolders, confirm
-    // each, remove empty, recycle, no log; then the close button's label.
+    // Once posted messages are taken, per control h hidden, d disabled, e
+    // enabled, capital when ticked; then the close button's label.
     std::string States() const
     {
         ui::Flush(dlg);

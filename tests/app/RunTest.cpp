@@ -1,30 +1,21 @@
-// Runs started from the main window: the options reach the run, the report
-// and the log come back, the controls lock and unlock, stops are at once.
+// Runs from the main window: options, report, log, locked controls, stops.
 #include <algorithm>
 
 #include "MainWindow.h"
 #include "fsutil/ErrorText.h"
 #include "win/Handle.h"
 
-namespace {
-
 const char kStopped[] = " -->ユーザーによる削除の中止";
 
-std::string FolderStatus(const std::string& folder) { return "ﾌｫﾙﾀﾞ '" + folder + "' を処理中です..."; }
+static std::string FolderStatus(const std::string& folder) { return "ﾌｫﾙﾀﾞ '" + folder + "' を処理中です..."; }
 
-// Answers the confirmation shown now: the path it asked about, or nothing
-// when it did not close.
-std::string Answer(HWND confirm, int id)
+// The path the confirmation asked about, once the answer closed it.
+static std::string Answer(HWND confirm, int id)
 {
     const std::string path = ui::GetItemText(confirm, IDC_CONFIRM_PATH);
-    if (id == SC_CLOSE)
-        ui::SysCommand(confirm, SC_CLOSE);
-    else
-        ui::Click(confirm, id);
+    id == SC_CLOSE ? ui::SysCommand(confirm, SC_CLOSE) : ui::Click(confirm, id);
     return ui::WaitForClose(confirm) ? path : std::string();
 }
-
-} // namespace
 
 TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
 {
@@ -130,11 +121,10 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     ui::Command(dlg, IDC_RUN);
     ui::Command(dlg, IDC_LOG);
     ui::Command(dlg, IDCANCEL);
-    ASSERT_TRUE(ui::Flush(dlg));
     ui::TypeText(dlg, IDC_FILETYPES, "*.late");
+    EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm) &&
                 !ui::WaitForDialog(ui::kDefaultBoxCaption, ::GetCurrentProcessId(), 0));
-    EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_EQ(Answer(confirm, IDCANCEL), no);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_TRUE(ui::WaitForClose(dlg));
@@ -143,8 +133,8 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     EXPECT_EQ(ReadLines(home / "Purgox.dat").at(1), "*.late");
 }
 
-// Nothing is deleted once the close button's click is taken, and the
-// window says so at the walk's next pump.
+// Nothing is deleted once the close button's click is taken; the window says
+// so at the walk's next pump.
 TEST_F(MainWindow, TheCloseButtonStopsARunAtOnce)
 {
     std::vector<std::string> files;

@@ -1,5 +1,4 @@
-// The file-type list without a window. "ア" and "ヂ" are 83 41 and 83 61:
-// trail bytes that look like A and a.
+// "ア" and "ヂ" are 83 41 and 83 61: trail bytes that look like A and a.
 #include <gtest/gtest.h>
 
 #include "app/TypeList.h"

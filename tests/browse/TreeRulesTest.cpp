@@ -1,5 +1,5 @@
-// What the folder tree decides without a tree control. In Shift-JIS "ソ"
-// ends in the byte 0x5C and "ヂ" in 0x61: neither a backslash nor a letter.
+// In Shift-JIS "ソ" ends in the byte 0x5C and "ヂ" in 0x61: neither a
+// backslash nor a letter.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,17 +1,14 @@
 // What the run must never touch, and what it must report instead.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <algorithm>
 
 #include "ScriptedHost.h"
 #include "TestFolder.h"
 
 // "¥" (U+00A5) reaches the A functions as a backslash: "x¥..¥..¥victim.tmp"
-// would name a file two folders up, "d¥..¥.." the folder above the start.
-// Each pattern lists the folder again, trailing blanks and dots are dropped
-// as the search drops them, and short names and folders never match.
+// names a file two folders up. Each pattern lists the folder again; trailing
+// blanks and dots go as the search drops them; short names never match.
 TEST(DeleteRunMends, OnlyMatchingFilesInsideTheStartFolderGoAndEveryRefusalIsReported)
 {
     TestFolder outside; // outlives the link to it: a dangling link is never listed
@@ -80,9 +77,8 @@ TEST(DeleteRunMends, OnlyMatchingFilesInsideTheStartFolderGoAndEveryRefusalIsRep
     EXPECT_TRUE(PathExists(linked) && PathExists(outside.Path()));
 }
 
-// 259 bytes is the longest path the A functions take; a longer one is
-// reported, never cut: a file, a subfolder, and the listing of a folder whose
-// own path still fits.
+// 259 bytes is the longest path the A functions take; a longer file,
+// subfolder or listing pattern is reported, never cut.
 TEST(DeleteRunMends, PathsBeyondTheLimitAreReportedNotCut)
 {
     TestFolder s;

@@ -1,6 +1,5 @@
 #pragma once
-// A run over the real file system whose host records what the run shows,
-// writes and removes.
+// A run over the real file system, its host recording what it shows and does.
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,10 +10,7 @@
 
 using Lines = std::vector<std::string>;
 
-inline std::string Failed(const std::string& path, DWORD error)
-{
-    return "障害:" + path + " -->" + GetSystemErrorText(error);
-}
+inline std::string Failed(const std::string& path, DWORD code) { return "障害:" + path + " -->" + GetSystemErrorText(code); }
 
 class ScriptedHost : public CSystemHost {
 public:
@@ -52,10 +48,9 @@ public:
     std::vector<std::string> Events(const std::string& kind) const
     {
         std::vector<std::string> found;
-        for (const std::string& event : events) {
+        for (const std::string& event : events)
             if (event.compare(0, kind.size(), kind) == 0)
                 found.push_back(event.substr(kind.size()));
-        }
         return found;
     }
 
@@ -67,8 +62,7 @@ public:
     size_t failLogAfter = 0;
 };
 
-// A run over the folder with the given patterns; logging on, every other
-// option off unless the test sets it before Start.
+// A run with logging on, every other option off unless set before Start.
 template <typename Host = ScriptedHost>
 struct RunFixture {
     Host host;

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include "TestFolder.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
 #include "fsutil/Listing.h"
 
-// A relative text ("C:sub") would name a folder below whatever the current
-// directory happens to be. R: is the tests' removable drive: with its folder
-// moved aside it has no medium.
+// "C:sub" would name a folder below the current directory. R: is the tests'
+// removable drive: with its folder moved aside it has no medium.
 TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
 {
     TestFolder dir;
@@ -26,8 +23,7 @@ TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
     EXPECT_TRUE(CheckFolder("R:\\"));
 }
 
-// 259 bytes is the longest pattern the A functions take; a longer one is
-// never searched.
+// 259 bytes is the longest pattern the A functions take.
 TEST(Listing, FilesOnlyUpToTheLongestPattern)
 {
     TestFolder dir;
@@ -40,8 +36,7 @@ TEST(Listing, FilesOnlyUpToTheLongestPattern)
     EXPECT_EQ(ListFiles(dir / ("*" + longest.substr(dir.Path().size() + 1)), names), 0);
 }
 
-// ERROR_DISK_CHANGE's text has an insert: it stays as it is, never filled
-// from arguments that are not there.
+// ERROR_DISK_CHANGE's text has an insert, never filled from no arguments.
 TEST(GetSystemErrorText, TheSystemsTextOrTheNumber)
 {
     EXPECT_EQ(GetSystemErrorText(ERROR_FILE_NOT_FOUND), "ファイルが見つかりません。");

@@ -1,8 +1,6 @@
-// Path and pattern texts. The runs try the common patterns; here what they
-// do not: "?" (none at a dot or at the end, as in the system's search), a
-// star that must back off, dots and blanks at the ends, and
-// double-byte characters. ソ is 83 5C, and its trail byte is never a
-// backslash; ア is 83 41, and 83 61 is another character.
+// Path and pattern texts: "?" (none at a dot or at the end, as in the
+// system's search), a star that must back off, dots and blanks at the ends,
+// and double-byte characters. ソ is 83 5C, ア 83 41, and 83 61 is another.
 #include <gtest/gtest.h>
 
 #include "fsutil/Find.h"
@@ -13,11 +11,8 @@ TEST(PathTexts, BackslashesAndFolderPartByCharacters)
 {
     const std::string lengthy = "C:\\" + std::string(400, 'a');
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-        {"C", "C:\\", "C", ""},
-        {"C:\\", "C:\\", "C:\\", "C:\\"},
-        {"Cソ", "Cソ", "Cソ", ""},
-        {"C:\\ソ", "C:\\ソ\\", "C:\\ソ", "C:\\"},
-        {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ", "C:\\ソ\\"},
+        {"C", "C:\\", "C", ""}, {"C:\\", "C:\\", "C:\\", "C:\\"}, {"Cソ", "Cソ", "Cソ", ""},
+        {"C:\\ソ", "C:\\ソ\\", "C:\\ソ", "C:\\"}, {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ", "C:\\ソ\\"},
         {lengthy + "\\x", lengthy + "\\x\\", lengthy + "\\x", lengthy + "\\"},
     };
     for (const auto& [text, added, removed, folder] : cases) {

@@ -1,5 +1,3 @@
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
@@ -7,21 +5,19 @@
 #include "fsutil/ErrorText.h"
 #include "res/resource.h"
 
-// The program's folder is longer than MAX_PATH in Shift-JIS bytes: no page
-// is looked for past the path limit, and the warning names it in full.
+// A program folder past MAX_PATH bytes: no page is looked for there.
 TEST(HelpButton, WarnsOfAMissingPageBesideTheProgram)
 {
     TestFolder dir;
-    std::string name;
-    while (name.size() < 260)
-        name += "ア";
-    const std::string home = dir.MakeFolder(name), exe = home + "\\Purgox.exe";
+    std::string home = dir.Path() + "\\";
+    while (home.size() < dir.Path().size() + 261)
+        home += "ア";
+    const std::string exe = dir.MakeFolder(home.substr(dir.Path().size() + 1)) + "\\Purgox.exe";
     ASSERT_TRUE(::CopyFileA(PURGOX_EXE, exe.c_str(), FALSE));
     WriteBytes(home + "\\Purgox.dat", "\r\n*.x\r\n");
     ui::ChildProcess program;
     ASSERT_TRUE(program.Start(exe, dir.Path()));
     const HWND main = ui::WaitForDialog("指定ﾌｧｲﾙの一括削除", program.Id());
-    ASSERT_NE(main, nullptr);
     ui::Click(main, IDC_HELP_BTN);
     EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, program.Id()),
               "ヘルプファイル " + home + "\\Purgox.html が見つかりません。");

@@ -188,8 +188,7 @@ ModalThread::ModalThread(std::function<INT_PTR()> run) : m_run(std::move(run))
         this, 0, &m_threadId));
 }
 
-// A test that failed half-way leaves its dialogs open; a thread that still
-// will not end is left behind rather than waited for.
+// A failed test leaves dialogs open; a thread that will not end is left.
 ModalThread::~ModalThread()
 {
     for (int round = 0; round < 50 && !Join(100); ++round)

@@ -1,7 +1,6 @@
 #pragma once
-// Drives real dialogs with window messages, in this process (the dialog on a
-// thread of its own) or in another. Waits time out; texts are Shift-JIS both
-// ways. Clicks are posted: a handler that opens a modal box must not block.
+// Drives real dialogs by window messages, here or in another process. Texts
+// are Shift-JIS; clicks are posted, so a handler's modal box cannot block.
 #include <windows.h>
 
 #include <functional>
@@ -18,24 +17,21 @@ constexpr int kMessageBoxTextId = 65535;
 inline constexpr char kDefaultBoxCaption[] = "エラー";
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeout);
-// A visible top-level window of the process (and thread, unless 0) with
-// exactly this caption; null when none came.
+// A visible window of the process (and thread, unless 0) with this caption.
 HWND WaitForDialog(const std::string& caption, DWORD processId = ::GetCurrentProcessId(), DWORD timeoutMs = kTimeout,
                    DWORD threadId = 0);
 inline bool WaitForClose(HWND window)
 {
     return WaitUntil([&] { return !::IsWindow(window) || !::IsWindowVisible(window); });
 }
-// Until the window's thread has taken every message posted to it before: for
-// checks that something did not happen.
+// Until the window's thread took what was posted before: for "nothing happened".
 bool Flush(HWND window);
-// Answers the next message box's text (empty when none came) and, in this
-// process, its icon; closes it with OK.
+// The next message box's text (and icon, in this process); closed with OK.
 std::string DismissMessageBox(const std::string& caption, DWORD processId = ::GetCurrentProcessId(),
                               HICON* icon = nullptr);
 
-// Runs the action on the window's thread as it takes each message from its
-// queue, while the probe lives. One probe at a time (Flush makes one too).
+// Runs the action on the window's thread for each message it takes, while
+// the probe lives. One probe at a time (Flush makes one too).
 class MessageProbe {
 public:
     MessageProbe(HWND window, std::function<void(const MSG&)> action);
@@ -62,8 +58,7 @@ int GetFocusedItem(HWND dialog);
 std::vector<std::string> GetComboItems(HWND dialog, int id);
 std::vector<std::string> GetListItems(HWND dialog, int id);
 
-// A modal dialog on a thread of its own; the destructor answers IDCANCEL to
-// whatever the thread still shows, and joins.
+// A modal dialog on a thread of its own, cancelled and joined at the end.
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> run);
@@ -85,8 +80,7 @@ private:
     win::Handle m_thread;
 };
 
-// A program started in the given folder (or this one); killed at the end if
-// still running.
+// A program started in the given folder, killed at the end if still running.
 class ChildProcess {
 public:
     ChildProcess() = default;
