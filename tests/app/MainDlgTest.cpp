@@ -12,10 +12,13 @@ TEST_F(MainWindow, FirstStartShowsTheDefaultsAndEveryControlIsWired)
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FILETYPES), kBuildTypes);
     EXPECT_EQ(ui::GetFocusedItem(dlg), IDC_FOLDER);
     EXPECT_EQ(States(), kIdle);
+    char about[64] = {};
+    ::GetMenuStringA(::GetSystemMenu(dlg, FALSE), IDM_ABOUTBOX, about, sizeof about, MF_BYCOMMAND);
+    EXPECT_STREQ(about, "ﾊﾞｰｼﾞｮﾝ情報(Purgox) (&A)...");
     ui::SysCommand(dlg, IDM_ABOUTBOX);
-    const HWND about = ui::WaitForDialog("ﾊﾞｰｼﾞｮﾝ情報 Purgox");
-    EXPECT_EQ(::GetWindow(about, GW_OWNER), dlg);
-    ui::Command(about, IDCANCEL);
+    const HWND box = ui::WaitForDialog("ﾊﾞｰｼﾞｮﾝ情報 Purgox");
+    EXPECT_EQ(::GetWindow(box, GW_OWNER), dlg);
+    ui::Command(box, IDCANCEL);
 
     // Enter neither closes the window nor starts a run.
     ::PostMessageA(::GetDlgItem(dlg, IDC_FOLDER), WM_KEYDOWN, VK_RETURN, 0);

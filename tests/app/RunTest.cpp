@@ -121,10 +121,11 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     ui::Command(dlg, IDC_RUN);
     ui::Command(dlg, IDC_LOG);
     ui::Command(dlg, IDCANCEL);
+    ASSERT_TRUE(ui::Flush(dlg));
     ui::TypeText(dlg, IDC_FILETYPES, "*.late");
-    EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_TRUE(::IsWindowVisible(dlg) && ::IsWindowVisible(confirm) &&
                 !ui::WaitForDialog(ui::kDefaultBoxCaption, ::GetCurrentProcessId(), 0));
+    EXPECT_EQ(States(), "eeeeh eeee h eEeee 閉じる(&X)");
     EXPECT_EQ(Answer(confirm, IDCANCEL), no);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
     EXPECT_TRUE(ui::WaitForClose(dlg));

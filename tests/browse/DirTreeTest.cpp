@@ -1,6 +1,8 @@
 // The folder tree dialog's wiring, from the drives down to the watchers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TreeDialog.h"
 #include "browse/TreePictures.h"
 
@@ -77,6 +79,7 @@ TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
 
 TEST(DirTree, FollowsFolderChangesOnAWatchedDrive)
 {
+    const auto current = std::filesystem::current_path();
     const TestFolder before("P:\\");
     TreeDialog dlg("P:\\");
     const auto shown = [&](const std::string& path) { return dlg.Children(dlg.Find(path)); };
@@ -115,5 +118,10 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDrive)
     // A folder loses its button with its last subfolder.
     ::RemoveDirectoryA((area / "C\\Inside").c_str());
     EXPECT_TRUE(until("P:", [&] { return shown(area / "C").empty(); }));
+    // Refreshes put the working folder back, and end: a watcher that never rearms would go on.
+    int away = 0;
+    for (int sample = 0; sample < 60; ++sample, ::Sleep(5))
+        away += std::filesystem::current_path() != current;
+    EXPECT_LT(away, 30);
     EXPECT_EQ(dlg.Close(IDOK), IDOK);
 }

@@ -59,7 +59,6 @@ public:
         Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
         Send(WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
     }
-    // Ends the dialog with the button; answers DoModal's result.
     INT_PTR Close(int button)
     {
         ui::Command(Dialog(), button);

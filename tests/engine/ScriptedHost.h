@@ -16,7 +16,6 @@ class ScriptedHost : public CSystemHost {
 public:
     ScriptedHost() : CSystemHost(nullptr) {}
 
-    // The window's scenarios answer the real confirmation; here no run asks.
     Confirmation Confirm(const std::string&) override { return {}; }
     void SetStatus(const std::string& text) override { events.push_back("status:" + text); }
     DWORD WriteLog(const std::string& line) override
