@@ -124,7 +124,6 @@ bool PathExists(const std::string& path)
     return ::GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Through the W functions, past the A functions' length limit.
 std::string ReadBytes(const std::string& path)
 {
     const win::Handle file(

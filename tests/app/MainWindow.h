@@ -35,7 +35,6 @@ protected:
         dlg = m_thread->WaitForDialog("指定ﾌｧｲﾙの一括削除");
         return dlg ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "no main window";
     }
-    // Esc, as the close button; the window must end.
     ::testing::AssertionResult Close()
     {
         if (m_thread)

@@ -49,7 +49,9 @@ TEST_F(MainWindow, ARunDeletesReportsAndLogsButOneThatCannotStartChangesNothing)
     EXPECT_EQ(States(), "eeehe eeee h eeeee 閉じる(&X)");
 
     ui::Click(dlg, IDC_LOG);
-    ui::Command(ui::WaitForDialog(log[0]), IDCANCEL);
+    const HWND viewer = ui::WaitForDialog(log[0]);
+    EXPECT_EQ(::GetWindow(viewer, GW_OWNER), dlg);
+    ui::Command(viewer, IDCANCEL);
 }
 
 TEST_F(MainWindow, EveryOptionBoxReachesTheRun)
