@@ -7,7 +7,7 @@
 #include "browse/TreePictures.h"
 
 // No watcher follows R:.
-TEST(DirTree, ReadsFoldersWhenExpandedDropsWhatHasGoneAndChecksTheMedium)
+TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
 {
     const TestFolder area("R:\\");
     for (const char* folder : {"Data\\Inner", "Gone\\Sub", "Left\\Sub", "Zone", "Other", ".hidden", "System"})
