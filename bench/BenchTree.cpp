@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "TestFolder.h"
 #include "win/Handle.h"
 
 const std::vector<std::string> kBuildPatterns = {"*.bsc", "*.idb", "*.obj", "*.pdb", "*.exp", "*.pch",
@@ -20,40 +21,6 @@ constexpr int kMaxDepth = 8;
 void MakeFile(const std::string& path)
 {
     win::Handle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-}
-
-std::string UnixPath(const std::string& path)
-{
-    std::string unix = path.substr(2);
-    for (char& c : unix) {
-        if (c == '\\')
-            c = '/';
-    }
-    return "'" + unix + "'";
-}
-
-bool Exists(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Wine starts a Linux program but cannot wait for it: the command leaves a
-// mark beside the folder when it is done.
-void RunUnix(const std::string& command, const std::string& folder)
-{
-    const std::string mark = folder + ".done";
-    ::DeleteFileA(mark.c_str());
-    std::string commandLine = "Z:\\bin\\sh -c \"" + command + "; touch " + UnixPath(mark) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process))
-        return;
-    win::Handle thread(process.hThread), child(process.hProcess);
-    for (int wait = 0; wait < 60000 && !Exists(mark); ++wait)
-        ::Sleep(10);
-    ::DeleteFileA(mark.c_str());
 }
 
 } // namespace
@@ -105,10 +72,5 @@ int CountFiles(const std::string& folder)
 
 void CopyTree(const std::string& from, const std::string& to)
 {
-    RunUnix("rm -rf " + UnixPath(to) + " && cp -a " + UnixPath(from) + " " + UnixPath(to), to);
-}
-
-void RemoveTree(const std::string& folder)
-{
-    RunUnix("rm -rf " + UnixPath(folder), folder);
+    RunLinux("rm -rf " + UnixPath(to) + " && cp -a " + UnixPath(from) + " " + UnixPath(to));
 }

@@ -2,8 +2,7 @@
 // The trees that the benchmark deletes: folders up to eight deep, twenty
 // empty files in each, half of them matching the build-intermediates entry.
 // A tree is made once per size through Windows and copied on the Linux side,
-// which is a hundred times faster; so every folder given here must lie on the
-// drive Z:, Wine's view of the Linux root.
+// which is a hundred times faster; trees go with the test folders' RemoveTree.
 #include <string>
 #include <vector>
 
@@ -13,5 +12,4 @@ extern const char kBuildEntry[];
 
 void MakeTree(const std::string& root, int folders);
 void CopyTree(const std::string& from, const std::string& to);
-void RemoveTree(const std::string& folder);
 int CountFiles(const std::string& folder);

@@ -14,6 +14,7 @@
 #include "BenchProcess.h"
 #include "BenchTree.h"
 #include "ProgramRun.h"
+#include "TestFolder.h"
 #include "Walker.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <functional>
 #include <stdexcept>
 
 #include "win/Handle.h"
@@ -31,24 +30,27 @@ std::string UnixName(const std::wstring& longPath)
     return result;
 }
 
-std::string UnixPath(const std::string& path) { return UnixName(LongPath(path)); }
+} // namespace
 
-// Wine cannot wait for a Linux process: the caller says when it is done.
-bool RunLinux(std::string command, const std::function<bool()>& done)
+std::string UnixPath(const std::string& path) { return "'" + UnixName(LongPath(path)) + "'"; }
+
+// Wine cannot wait for a Linux program: the command leaves a mark when done.
+void RunLinux(const std::string& command)
 {
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string mark = temp + ("purgox-" + std::to_string(::GetCurrentProcessId()) + ".done");
+    std::string commandLine = "/bin/sh -c \"" + command + "; touch " + UnixPath(mark) + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    for (int i = 0; i < 200 && !done(); ++i)
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return;
+    const win::Handle thread(process.hThread), child(process.hProcess);
+    for (int wait = 0; wait < 60000 && !PathExists(mark); ++wait)
         ::Sleep(10);
-    return done();
+    ::DeleteFileA(mark.c_str());
 }
-
-} // namespace
 
 TestFolder::TestFolder(const std::string& parent)
 {
@@ -87,14 +89,13 @@ bool MakeWide(const std::string& folder, const std::wstring& name)
     const std::wstring path = LongPath(folder) + L"\\" + name;
     if (name.back() == L'\\')
         return ::CreateDirectoryW(path.c_str(), nullptr);
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ::CloseHandle(file);
-    return file != INVALID_HANDLE_VALUE;
+    return bool(win::Handle(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
 }
 
 bool MakeLink(const std::string& target, const std::string& link)
 {
-    return RunLinux("/bin/ln -s " + UnixPath(target) + " " + UnixPath(link), [&] { return PathExists(link); });
+    RunLinux("ln -s " + UnixPath(target) + " " + UnixPath(link));
+    return PathExists(link);
 }
 
 std::string TestDriveFolder(const std::string& kind)
@@ -145,5 +146,5 @@ void WriteBytes(const std::string& path, const std::string& content)
 void RemoveTree(const std::string& path)
 {
     if (PathExists(path))
-        RunLinux("/bin/rm -rf \"" + UnixPath(path) + "\"", [&] { return !PathExists(path); });
+        RunLinux("rm -rf " + UnixPath(path));
 }

@@ -1,6 +1,5 @@
 #pragma once
-// A fresh folder for one test, in the given one or the temporary folder,
-// removed with everything in it at the end.
+// A fresh folder for one test, removed with all it holds at the end.
 #include <string>
 
 class TestFolder {
@@ -23,6 +22,10 @@ private:
 // Made through the W functions: past the A functions' limit, or with a name
 // the code page cannot hold; a folder when the name ends in a backslash.
 bool MakeWide(const std::string& folder, const std::wstring& name);
+// Where Wine keeps a file or folder on the Linux side, quoted for the shell.
+std::string UnixPath(const std::string& path);
+// A shell command run on the Linux side, to its end.
+void RunLinux(const std::string& command);
 // Made on the Linux side: Windows programs cannot make links under Wine.
 bool MakeLink(const std::string& target, const std::string& link);
 // The folder behind a test drive ("removable"), three levels above us.

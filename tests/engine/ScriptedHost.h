@@ -35,12 +35,7 @@ public:
         events.push_back("delete:" + path);
         return CSystemHost::RemoveFile(path);
     }
-    void PumpMessage() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
-    }
+    void PumpMessage() override { onPump(++pumps); }
     void Pause(DWORD milliseconds) override { pausedMs += milliseconds; }
 
     // The events of one kind ("status:", "log:", ...), in order.
@@ -54,7 +49,7 @@ public:
     }
 
     Lines events;
-    std::function<void(int)> onPump;
+    std::function<void(int)> onPump = [](int) {};
     int pumps = 0;
     DWORD pausedMs = 0;
     DWORD logError = 0;
