@@ -3,9 +3,9 @@
 #include <mbstring.h>
 
 #include <cstring>
-#include <cwchar>
 
 #include "fsutil/Path.h"
+#include "fsutil/WideText.h"
 
 namespace {
 
@@ -21,20 +21,10 @@ bool IsDotEntry(const char* name)
 bool ToAnsiEntry(const WIN32_FIND_DATAW& found, WIN32_FIND_DATAA& entry)
 {
     entry.dwFileAttributes = found.dwFileAttributes;
-    char name[MAX_PATH * 2];
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, found.cFileName, -1, name, sizeof name, nullptr, nullptr);
-    ::lstrcpynA(entry.cFileName, bytes > 0 ? name : "", MAX_PATH);
-    wchar_t back[MAX_PATH];
-    return bytes > 0 && bytes <= MAX_PATH && ::MultiByteToWideChar(CP_ACP, 0, name, -1, back, MAX_PATH) > 0 &&
-           std::wcscmp(back, found.cFileName) == 0;
-}
-
-std::wstring ToWide(const std::string& text)
-{
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(static_cast<size_t>(
-        ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size())) - 1));
-    return wide;
+    std::string name;
+    const bool exact = ToExactText(found.cFileName, name);
+    ::lstrcpynA(entry.cFileName, name.c_str(), MAX_PATH);
+    return exact && name.size() < MAX_PATH;
 }
 
 // Every search is made wide, so that each name can be checked against what
