@@ -38,7 +38,7 @@ private:
 
     // The run (Run.cpp)
     void OnRun();
-    void ReadOptions();
+    RunRequest ReadRequest() const;
     void RefusePattern();
     bool OpenLog();
     DWORD CloseLog();

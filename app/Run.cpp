@@ -25,15 +25,13 @@ void CPurgoxDlg::OnRun()
         return;
     }
     OnAddType();
-    m_run->m_strFolder = m_strFolder;
-    ReadOptions();
-    m_run->m_arrPatterns = SplitPatterns(m_comboTypes.GetText());
-    if (!m_run->Begin()) {
+    const RunRequest request = ReadRequest();
+    if (!m_run->Begin(request)) {
         RefusePattern();
         return;
     }
     UpdateRunState();
-    const bool logged = !m_run->m_bNoLog;
+    const bool logged = !request.bNoLog;
     const bool walked = !logged || OpenLog();
     if (walked)
         m_run->StartDelete();
@@ -56,13 +54,17 @@ void CPurgoxDlg::OnRun()
         OnCancel();
 }
 
-void CPurgoxDlg::ReadOptions()
+RunRequest CPurgoxDlg::ReadRequest() const
 {
-    m_run->m_bNoLog = IsChecked(IDC_NO_LOG);
-    m_run->m_bNoSubfolders = IsChecked(IDC_NO_SUBFOLDERS);
-    m_run->m_bRemoveEmpty = IsChecked(IDC_REMOVE_EMPTY_DIRS);
-    m_run->m_bConfirmEach = IsChecked(IDC_CONFIRM_EACH);
-    m_run->m_bRecycle = IsChecked(IDC_USE_RECYCLE_BIN);
+    RunRequest request;
+    request.strFolder = m_strFolder;
+    request.arrPatterns = SplitPatterns(m_comboTypes.GetText());
+    request.bNoLog = IsChecked(IDC_NO_LOG);
+    request.bNoSubfolders = IsChecked(IDC_NO_SUBFOLDERS);
+    request.bRemoveEmpty = IsChecked(IDC_REMOVE_EMPTY_DIRS);
+    request.bConfirmEach = IsChecked(IDC_CONFIRM_EACH);
+    request.bRecycle = IsChecked(IDC_USE_RECYCLE_BIN);
+    return request;
 }
 
 // A pattern with a backslash or a colon would list one folder and delete in

@@ -47,12 +47,12 @@ void CRunHost::SetStatus(const std::string& text)
         Show(text);
 }
 
-void CRunHost::PumpMessage()
+void CRunHost::PumpMessages(bool now)
 {
     std::string text;
     if (m_status.TakeDue(::GetTickCount64(), text))
         Show(text);
-    CSystemHost::PumpMessage();
+    CSystemHost::PumpMessages(now);
 }
 
 void CRunHost::ShowStatus()

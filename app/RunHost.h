@@ -36,7 +36,7 @@ public:
 
     Confirmation Confirm(const std::string& path) override;
     void SetStatus(const std::string& text) override;
-    void PumpMessage() override;
+    void PumpMessages(bool now) override;
     DWORD WriteLog(const std::string& line) override;
     // Shows the run's last status text if the line does not show it yet;
     // for the moment the walk has returned.

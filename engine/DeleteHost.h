@@ -1,12 +1,13 @@
 #pragma once
 // What the deletion run needs of the world around it. The program's host
 // reaches the file system, the message queue and the main window; tests put
-// scripted answers in their place.
+// scripted answers in their place. The file system is met with wide paths
+// in the "\\?\" form; what the user sees is the code page's text.
 #include <windows.h>
 
 #include <string>
 
-#include "fsutil/Listing.h"
+#include "fsutil/HeldFolder.h"
 
 // The answer of one confirmation: the dialog's result (IDOK deletes) and its
 // two flags.
@@ -20,20 +21,20 @@ class IDeleteHost {
 public:
     virtual ~IDeleteHost() = default;
 
-    // Names that hold path syntax go to refused, never to names.
-    virtual int ListFiles(const std::string& pattern, NameList& names, NameList& refused) = 0;
-    virtual int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) = 0;
-    virtual int FileExists(const std::string& pattern) = 0;
-    virtual bool IsEnterableFolder(const std::string& path) = 0;
+    virtual CHeldFolder HoldFolder(const std::wstring& path, FolderKind kind) = 0;
+    // False when the folder cannot be read.
+    virtual bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) = 0;
     // 0 on success, else the system's error code.
-    virtual DWORD RemoveFile(const std::string& path) = 0;
+    virtual DWORD RemoveFile(const std::wstring& path) = 0;
     // The shell's result: 0 on success.
-    virtual int RecycleFile(const std::string& path) = 0;
+    virtual int RecycleFile(const std::wstring& path) = 0;
     // The result is of no interest: a folder that is not empty stays.
-    virtual void RemoveFolder(const std::string& path) = 0;
+    virtual void RemoveFolder(const std::wstring& path) = 0;
     virtual void Pause(DWORD milliseconds) = 0;
-    // Takes at most one pending window message and dispatches it.
-    virtual void PumpMessage() = 0;
+    // A pump point of the walk: a look at the message queue, which takes
+    // every pending message, at most every few milliseconds; at once when
+    // the run is about to ask or to end.
+    virtual void PumpMessages(bool now) = 0;
     virtual Confirmation Confirm(const std::string& path) = 0;
     virtual void SetStatus(const std::string& text) = 0;
     // 0 when the line was written, else the system's error code.

@@ -1,9 +1,10 @@
 #include "engine/DeleteRun.h"
 
 #include "engine/DeleteLog.h"
+#include "engine/Recycle.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/Path.h"
-#include "fsutil/Wildcard.h"
+#include "fsutil/WideText.h"
 #include "win/Format.h"
 
 namespace {
@@ -19,30 +20,58 @@ const std::string* FindRefusedPattern(const NameList& patterns)
     return nullptr;
 }
 
+bool IsDirectory(const FolderEntry& entry)
+{
+    return (entry.dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A file of a folder's listing, with its name as patterns compare it.
+struct ListedFile {
+    const std::wstring* pName;
+    std::wstring strFolded;
+    bool bGone = false;
+};
+
 } // namespace
 
-bool CDeleteRun::Begin()
+bool CDeleteRun::Begin(const RunRequest& request)
 {
     m_nDeleted = 0;
     m_nFailed = 0;
     m_dwLogError = 0;
     m_strRefusedPattern.clear();
-    if (const std::string* refused = FindRefusedPattern(m_arrPatterns)) {
+    if (const std::string* refused = FindRefusedPattern(request.arrPatterns)) {
         m_strRefusedPattern = *refused;
         return false;
     }
+    m_strFolder = request.strFolder;
+    m_arrPatterns.clear();
+    for (const std::string& pattern : request.arrPatterns)
+        m_arrPatterns.emplace_back(pattern);
+    m_bNoLog = request.bNoLog;
+    m_bNoSubfolders = request.bNoSubfolders;
+    m_bRemoveEmpty = request.bRemoveEmpty;
+    m_bConfirmEach = request.bConfirmEach;
+    m_bRecycle = request.bRecycle;
     m_bRunning = 1;
     m_bInRun = true;
     m_bCloseAfterRun = false;
     return true;
 }
 
+// A click waiting at the walk's end is taken while the run still counts as
+// running, as it would have been at a pump point.
 void CDeleteRun::StartDelete()
 {
     if (m_arrPatterns.empty())
         return;
     m_host.SetStatus("ﾌｧｲﾙを削除中です...");
-    DeleteTree(m_strFolder);
+    const std::wstring path = ToLongFolderPath(m_strFolder);
+    std::string shownBase = m_strFolder;
+    AddBackslash(shownBase);
+    if (const CHeldFolder start = m_host.HoldFolder(path, FolderKind::Start))
+        DeleteTree(start, {path.back() == L'\\' ? path : path + L"\\", shownBase});
+    m_host.PumpMessages(true);
 }
 
 void CDeleteRun::Stop()
@@ -76,96 +105,93 @@ CDeleteRun::CancelAction CDeleteRun::Cancel()
     return CancelAction::CloseNow;
 }
 
-// After an abort the walk still visits every remaining folder, so emptied
-// folders are removed, but no file is listed or deleted any more. A folder
-// below the start is looked at again after its subfolders: it may
-// have been swapped for a link meanwhile, and through it the files of
-// another folder would be listed, deleted and removed.
-void CDeleteRun::DeleteTree(const std::string& folder)
+// One listing serves the subfolders and every pattern. After an abort the
+// walk still visits every remaining folder, so emptied folders are removed,
+// but no file is matched or deleted any more.
+void CDeleteRun::DeleteTree(const CHeldFolder& folder, const RunFolder& place)
 {
-    std::string base = folder;
-    AddBackslash(base);
-    const bool isStart = folder == m_strFolder;
-    if (DeleteSubtrees(folder, base) && !isStart && !m_host.IsEnterableFolder(folder))
-        return;
-    DeleteFilesIn(folder);
-    if (m_bRemoveEmpty && !isStart && !m_host.FileExists(base + "*.*") && m_host.IsEnterableFolder(folder))
-        m_host.RemoveFolder(folder);
+    FolderEntries entries;
+    m_host.ListFolder(folder, entries);
+    if (!m_bNoSubfolders)
+        DeleteSubtrees(entries, place);
+    DeleteFilesIn(entries, place);
 }
 
-// True when at least one subfolder was walked.
-bool CDeleteRun::DeleteSubtrees(const std::string& folder, const std::string& base)
+// A subfolder is let go before its removal is tried: a held folder cannot go.
+void CDeleteRun::DeleteSubtrees(const FolderEntries& entries, const RunFolder& place)
 {
-    if (m_bNoSubfolders || !CheckPathLength(base + "*.*"))
-        return false;
-    NameList subfolders;
-    NameList refused;
-    m_host.ListSubfolders(subfolders, folder, refused);
-    RefuseNames(base, refused);
-    bool walked = false;
-    for (const std::string& name : subfolders) {
-        const std::string path = base + name;
-        if (!CheckPathLength(path) || !m_host.IsEnterableFolder(path))
+    for (const FolderEntry& entry : entries) {
+        if (!IsDirectory(entry) || !IsListedFolderAttr(entry.dwAttributes))
             continue;
-        if (!m_bNoLog)
-            m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", path.c_str()));
-        DeleteTree(path);
-        walked = true;
+        const std::wstring path = place.strWideBase + entry.strName;
+        if (EnterSubfolder(path, place.strShownBase + ToShown(entry.strName)) && m_bRemoveEmpty)
+            m_host.RemoveFolder(path);
     }
-    return walked;
 }
 
-void CDeleteRun::DeleteFilesIn(const std::string& folder)
+bool CDeleteRun::EnterSubfolder(const std::wstring& path, const std::string& shown)
 {
-    std::string base = folder;
-    AddBackslash(base);
-    NameList names;
-    NameList refused;
-    for (const std::string& pattern : m_arrPatterns) {
-        m_host.PumpMessage();
+    const CHeldFolder folder = m_host.HoldFolder(path, FolderKind::Subfolder);
+    if (!folder)
+        return false;
+    if (!m_bNoLog)
+        m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", shown.c_str()));
+    DeleteTree(folder, {path + L"\\", shown + "\\"});
+    return true;
+}
+
+// A file that two patterns match is tried again by the second one unless
+// the first deleted it; before a question the queue is looked at at once.
+void CDeleteRun::DeleteFilesIn(const FolderEntries& entries, const RunFolder& place)
+{
+    std::vector<ListedFile> files;
+    for (const FolderEntry& entry : entries) {
+        if (!IsDirectory(entry))
+            files.push_back({&entry.strName, FoldCase(entry.strName)});
+    }
+    for (const CWildcard& pattern : m_arrPatterns) {
+        m_host.PumpMessages(false);
         if (!m_bRunning)
             return;
-        const std::string patternPath = base + pattern;
-        if (!CheckPathLength(patternPath))
-            continue;
-        m_host.ListFiles(patternPath, names, refused);
-        RefuseNames(base, refused);
-        for (const std::string& name : names) {
-            m_host.PumpMessage();
+        for (ListedFile& file : files) {
+            if (file.bGone || !pattern.Matches(file.strFolded))
+                continue;
+            m_host.PumpMessages(m_bConfirmEach != 0);
             if (!m_bRunning)
                 break;
-            const std::string path = base + name;
-            if (CheckPathLength(path))
-                DeleteOneFile(path);
+            const std::wstring& name = *file.pName;
+            file.bGone = DeleteOneFile(place.strWideBase + name, place.strShownBase + ToShown(name));
         }
     }
 }
 
-void CDeleteRun::DeleteOneFile(const std::string& path)
+bool CDeleteRun::DeleteOneFile(const std::wstring& path, const std::string& shown)
 {
-    if (!ConfirmDelete(path)) {
+    if (!ConfirmDelete(shown)) {
         if (!m_bNoLog)
-            WriteLog(StoppedLine(path));
-        return;
+            WriteLog(StoppedLine(shown));
+        return false;
     }
     std::string failure;
     if (!RemoveOrRecycle(path, failure)) {
-        LogFailure(path, failure);
-        return;
+        LogFailure(shown, failure);
+        return false;
     }
     ++m_nDeleted;
     if (!m_bNoLog)
-        WriteLog(DeletedLine(path));
+        WriteLog(DeletedLine(shown));
+    return true;
 }
 
-// The recycle bin costs a pause whatever the shell answered.
-bool CDeleteRun::RemoveOrRecycle(const std::string& path, std::string& failure)
+// The recycle bin costs a pause whatever became of the file.
+bool CDeleteRun::RemoveOrRecycle(const std::wstring& path, std::string& failure)
 {
     if (m_bRecycle) {
-        const int result = m_host.RecycleFile(path);
+        const char* refusal = RecycleRefusal(path);
+        const int result = refusal ? -1 : m_host.RecycleFile(path);
         m_host.Pause(100);
         if (result != 0)
-            failure = kRecycleFailedText;
+            failure = refusal ? refusal : kRecycleFailedText;
         return result == 0;
     }
     const DWORD error = m_host.RemoveFile(path);
@@ -174,11 +200,11 @@ bool CDeleteRun::RemoveOrRecycle(const std::string& path, std::string& failure)
     return error == 0;
 }
 
-int CDeleteRun::ConfirmDelete(const std::string& path)
+int CDeleteRun::ConfirmDelete(const std::string& shown)
 {
     if (!m_bConfirmEach)
         return 1;
-    const Confirmation answer = m_host.Confirm(path);
+    const Confirmation answer = m_host.Confirm(shown);
     if (answer.bNoMoreConfirm)
         m_bConfirmEach = 0;
     if (answer.bAborted)
@@ -186,11 +212,11 @@ int CDeleteRun::ConfirmDelete(const std::string& path)
     return answer.nResult == IDOK;
 }
 
-void CDeleteRun::LogFailure(const std::string& path, const std::string& reason)
+void CDeleteRun::LogFailure(const std::string& shown, const std::string& reason)
 {
     ++m_nFailed;
     if (!m_bNoLog)
-        WriteLog(FailedLine(path, reason));
+        WriteLog(FailedLine(shown, reason));
 }
 
 // A log that can no longer be written stops the deletions: the log is the
@@ -202,25 +228,4 @@ void CDeleteRun::WriteLog(const std::string& line)
     m_dwLogError = m_host.WriteLog(line);
     if (m_dwLogError)
         Stop();
-}
-
-// A name that holds path syntax would name another file or folder once
-// joined to its folder: it is reported, never deleted or entered.
-void CDeleteRun::RefuseNames(const std::string& base, const NameList& names)
-{
-    if (!m_bRunning)
-        return;
-    for (const std::string& name : names)
-        LogFailure(base + name, GetSystemErrorText(ERROR_INVALID_NAME));
-}
-
-// A path beyond the platform's limit is never cut short, entered or deleted:
-// it is reported as a failure, while the run may still report anything.
-bool CDeleteRun::CheckPathLength(const std::string& path)
-{
-    if (path.size() <= kMaxPathLength)
-        return true;
-    if (m_bRunning)
-        LogFailure(path, GetSystemErrorText(ERROR_FILENAME_EXCED_RANGE));
-    return false;
 }

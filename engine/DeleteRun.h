@@ -1,28 +1,36 @@
 #pragma once
 // The deletion run: a depth-first walk, subfolders before a folder's own
-// files, deleting the files that match the patterns, pattern by pattern.
+// files, deleting the files that match the patterns, pattern by pattern. It
+// acts only on what it checked: each folder from the start folder down to
+// the one being worked in is held open, and every file is named as the file
+// system holds it; the code page's text is what is shown and logged.
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/DeleteHost.h"
-#include "fsutil/Listing.h"
+#include "fsutil/Find.h"
+#include "fsutil/Wildcard.h"
+
+// What one run works on: the start folder as typed, the patterns of one
+// file-type entry, and the five options as their boxes are ticked (0 or 1).
+struct RunRequest {
+    std::string strFolder;
+    NameList arrPatterns;
+    int bNoLog = 0;
+    int bNoSubfolders = 0;
+    int bRemoveEmpty = 0;
+    int bConfirmEach = 0;
+    int bRecycle = 0;
+};
 
 class CDeleteRun {
 public:
     explicit CDeleteRun(IDeleteHost& host) : m_host(host) {}
     CDeleteRun(const CDeleteRun&) = delete;
     CDeleteRun& operator=(const CDeleteRun&) = delete;
-
-    // Filled by the caller before Begin.
-    std::string m_strFolder;
-    NameList m_arrPatterns;
-    int m_bNoLog = 0;
-    int m_bNoSubfolders = 0;
-    int m_bRemoveEmpty = 0;
-    int m_bConfirmEach = 0;
-    int m_bRecycle = 0;
 
     int m_nDeleted = 0;
     int m_nFailed = 0;
@@ -34,7 +42,7 @@ public:
     // The run's state: idle, then deleting from Begin to Stop, then its walk
     // still returning until End. Begin zeroes the counters and results; it
     // refuses (false) an entry with a pattern that names another folder.
-    bool Begin();
+    bool Begin(const RunRequest& request);
     // Walks the tree and returns when the walk is over; an entry without
     // patterns visits nothing.
     void StartDelete();
@@ -54,21 +62,33 @@ public:
     void SetStopListener(std::function<void()> listener) { m_onStop = std::move(listener); }
 
 private:
-    void DeleteTree(const std::string& folder);
-    // Walks the folder's subfolders (base: the folder ending in a backslash);
-    // true when it entered at least one.
-    bool DeleteSubtrees(const std::string& folder, const std::string& base);
-    void DeleteFilesIn(const std::string& folder);
-    void DeleteOneFile(const std::string& path);
-    bool RemoveOrRecycle(const std::string& path, std::string& failure);
-    int ConfirmDelete(const std::string& path);
-    void LogFailure(const std::string& path, const std::string& reason);
+    // A folder of the walk, named for the file system ("\\?\" form) and as
+    // shown, each ending in a backslash.
+    struct RunFolder {
+        std::wstring strWideBase;
+        std::string strShownBase;
+    };
+
+    void DeleteTree(const CHeldFolder& folder, const RunFolder& place);
+    void DeleteSubtrees(const FolderEntries& entries, const RunFolder& place);
+    // Walks the subfolder if it can be held and entered; false if not.
+    bool EnterSubfolder(const std::wstring& path, const std::string& shown);
+    void DeleteFilesIn(const FolderEntries& entries, const RunFolder& place);
+    // True when the file is gone.
+    bool DeleteOneFile(const std::wstring& path, const std::string& shown);
+    bool RemoveOrRecycle(const std::wstring& path, std::string& failure);
+    int ConfirmDelete(const std::string& shown);
+    void LogFailure(const std::string& shown, const std::string& reason);
     void WriteLog(const std::string& line);
-    void RefuseNames(const std::string& base, const NameList& names);
-    // False, with a failure line, for a path beyond the platform's limit.
-    bool CheckPathLength(const std::string& path);
 
     IDeleteHost& m_host;
+    std::string m_strFolder;
+    std::vector<CWildcard> m_arrPatterns;
+    int m_bNoLog = 0;
+    int m_bNoSubfolders = 0;
+    int m_bRemoveEmpty = 0;
+    int m_bConfirmEach = 0;
+    int m_bRecycle = 0;
     // 1 while the run may delete; the walk looks at it at its pump points.
     int m_bRunning = 0;
     bool m_bInRun = false;

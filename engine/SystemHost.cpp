@@ -2,39 +2,37 @@
 
 #include "engine/Recycle.h"
 
-int CSystemHost::ListFiles(const std::string& pattern, NameList& names, NameList& refused)
+namespace {
+
+// A look at the queue costs as much as several deletions under Wine, and a
+// click need not be taken sooner than this.
+constexpr ULONGLONG kLookIntervalMs = 10;
+
+} // namespace
+
+CHeldFolder CSystemHost::HoldFolder(const std::wstring& path, FolderKind kind)
 {
-    return ::ListFiles(pattern, names, &refused);
+    return CHeldFolder::Hold(path, kind);
 }
 
-int CSystemHost::ListSubfolders(NameList& names, const std::string& folder, NameList& refused)
+bool CSystemHost::ListFolder(const CHeldFolder& folder, FolderEntries& entries)
 {
-    return ::ListSubfolders(names, folder, &refused);
+    return folder.List(entries);
 }
 
-int CSystemHost::FileExists(const std::string& pattern)
+DWORD CSystemHost::RemoveFile(const std::wstring& path)
 {
-    return ::FileExists(pattern);
+    return ::DeleteFileW(path.c_str()) ? 0 : ::GetLastError();
 }
 
-bool CSystemHost::IsEnterableFolder(const std::string& path)
-{
-    return ::IsEnterableFolder(path);
-}
-
-DWORD CSystemHost::RemoveFile(const std::string& path)
-{
-    return ::DeleteFileA(path.c_str()) ? 0 : ::GetLastError();
-}
-
-int CSystemHost::RecycleFile(const std::string& path)
+int CSystemHost::RecycleFile(const std::wstring& path)
 {
     return ::RecycleFile(m_owner, path);
 }
 
-void CSystemHost::RemoveFolder(const std::string& path)
+void CSystemHost::RemoveFolder(const std::wstring& path)
 {
-    ::RemoveDirectoryA(path.c_str());
+    ::RemoveDirectoryW(path.c_str());
 }
 
 void CSystemHost::Pause(DWORD milliseconds)
@@ -42,10 +40,14 @@ void CSystemHost::Pause(DWORD milliseconds)
     ::Sleep(milliseconds);
 }
 
-void CSystemHost::PumpMessage()
+void CSystemHost::PumpMessages(bool now)
 {
+    const ULONGLONG tick = ::GetTickCount64();
+    if (!now && tick - m_lastLookMs < kLookIntervalMs)
+        return;
+    m_lastLookMs = tick;
     MSG msg;
-    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

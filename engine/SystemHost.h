@@ -8,16 +8,15 @@ public:
     // The owner of the shell's file operation; may be null.
     explicit CSystemHost(HWND owner) : m_owner(owner) {}
 
-    int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override;
-    int ListSubfolders(NameList& names, const std::string& folder, NameList& refused) override;
-    int FileExists(const std::string& pattern) override;
-    bool IsEnterableFolder(const std::string& path) override;
-    DWORD RemoveFile(const std::string& path) override;
-    int RecycleFile(const std::string& path) override;
-    void RemoveFolder(const std::string& path) override;
+    CHeldFolder HoldFolder(const std::wstring& path, FolderKind kind) override;
+    bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override;
+    DWORD RemoveFile(const std::wstring& path) override;
+    int RecycleFile(const std::wstring& path) override;
+    void RemoveFolder(const std::wstring& path) override;
     void Pause(DWORD milliseconds) override;
-    void PumpMessage() override;
+    void PumpMessages(bool now) override;
 
 private:
     HWND m_owner;
+    ULONGLONG m_lastLookMs = 0;
 };

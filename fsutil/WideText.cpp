@@ -45,3 +45,15 @@ bool ToExactText(const std::wstring& wide, std::string& text)
     text = Narrow(wide, lacking);
     return !lacking && ToWide(text) == wide;
 }
+
+std::wstring ToLongFolderPath(const std::string& folder)
+{
+    const std::wstring wide = ToWide(folder);
+    const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size ? ::GetFullPathNameW(wide.c_str(), size, &full[0], nullptr) : 0;
+    full.resize(length < size ? length : 0);
+    if (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    return L"\\\\?\\" + full;
+}

@@ -1,107 +1,96 @@
 #include "fsutil/Wildcard.h"
 
-#include <cstring>
+#include <windows.h>
+
 #include <mbctype.h>
+
+#include "fsutil/WideText.h"
+
+// The file system's own table, the one its case-blind name lookup uses; the
+// linguistic mappings of a locale differ from it.
+extern "C" NTSYSAPI WCHAR NTAPI RtlUpcaseUnicodeChar(WCHAR character);
 
 namespace {
 
-using Byte = unsigned char;
-
-size_t CharLength(const Byte* p, const Byte* end)
-{
-    return _ismbblead(*p) && p + 1 < end ? 2 : 1;
-}
-
-Byte FoldAscii(Byte c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<Byte>(c - 'a' + 'A') : c;
-}
-
-bool SameChar(const Byte* p, size_t pLength, const Byte* n, size_t nLength)
-{
-    if (pLength != nLength)
-        return false;
-    if (pLength == 1)
-        return FoldAscii(*p) == FoldAscii(*n);
-    return p[0] == n[0] && p[1] == n[1];
-}
+using Char = wchar_t;
 
 // At the name's end "*" and "?" match nothing, and so does a dot before
-// either of them. The pattern never ends in a dot here.
-bool MatchesNothingAtEnd(const Byte* p, const Byte* end)
+// either of them.
+bool MatchesNothingAtEnd(const Char* p, const Char* end)
 {
-    return *p == '*' || *p == '?' || (*p == '.' && p + 1 < end && (p[1] == '*' || p[1] == '?'));
+    return *p == L'*' || *p == L'?' || (*p == L'.' && p + 1 < end && (p[1] == L'*' || p[1] == L'?'));
 }
 
 // Greedy match with one backtracking point: the last "*" seen. As in the
 // system's own search, "?" matches no character at a dot or at the name's
 // end, and neither does a dot before a wildcard at the name's end
 // ("????????.???" matches "a.b" and "x.?" matches "x").
-bool Match(const Byte* p, const Byte* pEnd, const Byte* n, const Byte* nEnd)
+bool Match(const Char* p, const Char* pEnd, const Char* n, const Char* nEnd)
 {
-    const Byte* starP = nullptr;
-    const Byte* starN = nullptr;
+    const Char* starP = nullptr;
+    const Char* starN = nullptr;
     while (n < nEnd) {
-        if (p < pEnd && *p == '*') {
+        if (p < pEnd && *p == L'*') {
             starP = ++p;
             starN = n;
             continue;
         }
         if (p < pEnd) {
-            if (*p == '?' && *n == '.') {
-                while (p < pEnd && *p == '?')
+            if (*p == L'?' && *n == L'.') {
+                while (p < pEnd && *p == L'?')
                     ++p;
                 continue;
             }
-            const size_t pLength = CharLength(p, pEnd);
-            const size_t nLength = CharLength(n, nEnd);
-            if ((pLength == 1 && *p == '?') || SameChar(p, pLength, n, nLength)) {
-                p += pLength;
-                n += nLength;
+            if (*p == L'?' || *p == *n) {
+                ++p;
+                ++n;
                 continue;
             }
         }
         if (!starP)
             return false;
         p = starP;
-        starN += CharLength(starN, nEnd);
-        n = starN;
+        n = ++starN;
     }
     while (p < pEnd && MatchesNothingAtEnd(p, pEnd))
         ++p;
     return p == pEnd;
 }
 
-bool EndsWith(const std::string& text, const char* tail)
-{
-    const size_t length = std::strlen(tail);
-    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
-}
-
 } // namespace
+
+std::wstring FoldCase(std::wstring text)
+{
+    for (wchar_t& c : text)
+        c = RtlUpcaseUnicodeChar(c);
+    return text;
+}
 
 // The search drops the trailing blanks and dots of its last path component,
 // so "*.tmp " lists the .tmp files; a dot dropped right after a star keeps
 // its meaning, no extension ("*." lists "readme", not "a.txt").
-bool MatchesPattern(const char* name, const std::string& pattern)
+CWildcard::CWildcard(const std::string& pattern)
 {
-    const size_t coreLength = pattern.find_last_not_of(". ") + 1;
-    const std::string core = pattern.substr(0, coreLength);
-    if (coreLength < pattern.size() && pattern[coreLength] == '.' && EndsWith(core, "*") &&
-        std::strchr(name, '.'))
+    const std::wstring wide = FoldCase(ToWide(pattern));
+    const size_t coreLength = wide.find_last_not_of(L". ") + 1;
+    m_strCore = wide.substr(0, coreLength);
+    m_bNoExtension = coreLength < wide.size() && wide[coreLength] == L'.' && !m_strCore.empty() &&
+                     m_strCore.back() == L'*';
+}
+
+bool CWildcard::Matches(const std::wstring& foldedName) const
+{
+    if (m_bNoExtension && foldedName.find(L'.') != std::wstring::npos)
         return false;
-    const auto* n = reinterpret_cast<const Byte*>(name);
-    const Byte* nEnd = n + std::strlen(name);
-    const auto* p = reinterpret_cast<const Byte*>(core.data());
-    const Byte* pEnd = p + core.size();
-    return Match(p, pEnd, n, nEnd);
+    const Char* p = m_strCore.data();
+    return Match(p, p + m_strCore.size(), foldedName.data(), foldedName.data() + foldedName.size());
 }
 
 bool PatternLeavesFolder(const std::string& pattern)
 {
-    const auto* p = reinterpret_cast<const Byte*>(pattern.data());
-    const Byte* end = p + pattern.size();
-    for (; p < end; p += CharLength(p, end)) {
+    const auto* p = reinterpret_cast<const unsigned char*>(pattern.data());
+    const unsigned char* end = p + pattern.size();
+    for (; p < end; p += _ismbblead(*p) && p + 1 < end ? 2 : 1) {
         if (*p == '\\' || *p == ':')
             return true;
     }

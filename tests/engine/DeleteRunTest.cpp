@@ -9,22 +9,29 @@ const char kDeleting[] = "ﾌｧｲﾙを削除中です...";
 
 static std::string Folder(const std::string& path) { return "ﾌｫﾙﾀﾞ '" + path + "' を処理中です..."; }
 
-TEST(DeleteRun, WithoutLogTheWalkNamesNoFolder)
+// Pattern by pattern: the second pattern's file is asked about first. The
+// queue is looked at at once before each question and at the end.
+TEST(DeleteRun, WithoutLogTheWalkNamesNoFolderAndAsksPatternByPattern)
 {
     TestFolder s;
-    s.MakeFile("sub\\deep.tmp");
-    s.MakeFile("sub\\kept.tmq");
+    s.MakeFile("sub\\a.tmq");
+    s.MakeFile("sub\\b.tmp");
     // Nor is the file declined at the confirmation written anywhere.
-    struct DecliningOnceHost : ScriptedHost {
-        Confirmation Confirm(const std::string& file) override { return {file.back() == 'q' ? IDCANCEL : IDOK, 0, 0}; }
+    struct DecliningHost : ScriptedHost {
+        Confirmation Confirm(const std::string& file) override
+        {
+            events.push_back("ask:" + file);
+            return {file.back() == 'q' ? IDCANCEL : IDOK, 0, 0};
+        }
     };
-    RunFixture<DecliningOnceHost> f;
-    f.run.m_bNoLog = 1;
-    f.run.m_bConfirmEach = 1;
+    RunFixture<DecliningHost> f;
+    f.request.bNoLog = 1;
+    f.request.bConfirmEach = 1;
     f.Start(s.Path(), {"*.tmp", "*.tmq"});
     EXPECT_EQ(f.host.Events("status:"), Lines{kDeleting});
+    EXPECT_EQ(f.host.Events("ask:"), (Lines{s / "sub\\b.tmp", s / "sub\\a.tmq"}));
     EXPECT_EQ(f.host.Events("log:"), Lines{});
-    EXPECT_EQ(f.run.m_nDeleted, 1);
+    EXPECT_EQ(std::make_pair(f.run.m_nDeleted, f.host.looks), std::make_pair(1, 3));
 }
 
 // After a stop nothing more is deleted; the walk still removes emptied folders.
@@ -35,7 +42,7 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
         s.MakeFile("d" + std::to_string(i) + "\\f.tmp");
     s.MakeFolder("zz_empty");
     RunFixture<> f;
-    f.run.m_bRemoveEmpty = 1;
+    f.request.bRemoveEmpty = 1;
     f.host.onPump = [&](int pump) {
         if (pump == 10) {
             f.run.Stop();
@@ -46,11 +53,12 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     const auto stop = std::find(f.host.events.begin(), f.host.events.end(), "stop");
     ASSERT_NE(stop, f.host.events.end());
     for (auto event = stop; event != f.host.events.end(); ++event)
-        EXPECT_TRUE(event->find("delete:") && event->find("log:") && event->find("list:")) << *event;
+        EXPECT_TRUE(event->find("delete:") && event->find("log:")) << *event;
     EXPECT_EQ(f.run.m_nDeleted, 4);
     EXPECT_FALSE(PathExists(s / "zz_empty"));
     EXPECT_EQ(f.host.Events("status:").size(), 22u);
     EXPECT_EQ(f.host.Events("status:").at(1), Folder(s / "d0"));
+    EXPECT_EQ(f.host.Events("list").size(), 22u) << "one listing a folder";
 
     // The fourth file is deleted but its line is lost: nothing after it.
     RunFixture<> g;
@@ -65,31 +73,38 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(g.run.m_nDeleted, 4);
 }
 
+// The shell knows no "\\?\" paths: a long path, or a name its path rules
+// would cut short, stays and is reported. So does a folder that took a
+// listed file's place, with what it holds.
 TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
 {
     TestFolder s;
     const std::string name = "recycled-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
     s.MakeFile(name, name);
-    // Listed as "?", which the shell would take as a wildcard.
-    ASSERT_TRUE(MakeWide(s.Path(), L"\uD55C" + std::wstring(name.begin() + 1, name.end())));
-    // A folder took the place of a listed file: it stays, with what it holds.
+    const std::string dotted = s.MakeFile("y.tmp.");
+    const std::string longName(250 - s.Path().size(), 'L');
+    ASSERT_TRUE(MakeWide(s.Path(), std::wstring(longName.begin(), longName.end()) + L"\\"));
+    ASSERT_TRUE(MakeWide(s / longName, L"long-name-x.tmp"));
+    const std::string deep = s / longName + "\\long-name-x.tmp";
     const std::string kept = s.MakeFile("dir.tmp\\keep.txt");
     struct GhostHost : ScriptedHost {
-        int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override
+        bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
         {
-            CSystemHost::ListFiles(pattern, names, refused);
-            names.push_back("dir.tmp");
-            return static_cast<int>(names.size());
+            const bool listed = CSystemHost::ListFolder(folder, entries);
+            if (std::any_of(entries.begin(), entries.end(), [](const FolderEntry& e) { return e.strName == L"y.tmp."; }))
+                entries.push_back({L"dir.tmp", FILE_ATTRIBUTE_ARCHIVE});
+            return listed;
         }
     };
     RunFixture<GhostHost> f;
-    f.run.m_bRecycle = 1;
-    f.run.m_bNoSubfolders = 1;
-    f.Start(s.Path(), {"*.tmp"});
-    EXPECT_EQ(f.host.pausedMs, 200u);
-    EXPECT_EQ(f.host.Events("log:"), (Lines{Failed(s / ("?" + name.substr(1)), ERROR_INVALID_NAME), "削除:" + (s / name),
-                                            "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．"}));
-    EXPECT_EQ(f.run.m_nFailed, 2);
-    EXPECT_TRUE(PathExists(kept));
+    f.request.bRecycle = 1;
+    f.Start(s.Path(), {"*.tmp", "y.*"});
+    EXPECT_EQ(f.host.pausedMs, 400u);
+    EXPECT_EQ(f.host.Events("log:"),
+              (Lines{"障害:" + deep + " -->ﾊﾟｽが長すぎるため、ごみ箱に転送できません．", "削除:" + (s / name),
+                     "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．",
+                     "障害:" + dotted + " -->名前が'.'か空白で終わるため、ごみ箱に転送できません．"}));
+    EXPECT_EQ(f.run.m_nFailed, 3);
+    EXPECT_TRUE(PathExists(kept) && PathExists(dotted) && PathExists(deep));
     EXPECT_EQ(TakeFromTrash(name), name);
 }

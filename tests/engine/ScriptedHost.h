@@ -7,6 +7,7 @@
 #include "engine/DeleteRun.h"
 #include "engine/SystemHost.h"
 #include "fsutil/ErrorText.h"
+#include "fsutil/WideText.h"
 
 using Lines = std::vector<std::string>;
 
@@ -25,17 +26,21 @@ public:
         events.push_back("log:" + line);
         return 0;
     }
-    int ListFiles(const std::string& pattern, NameList& names, NameList& refused) override
+    bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
     {
-        events.push_back("list:" + pattern);
-        return CSystemHost::ListFiles(pattern, names, refused);
+        events.push_back("list");
+        return CSystemHost::ListFolder(folder, entries);
     }
-    DWORD RemoveFile(const std::string& path) override
+    DWORD RemoveFile(const std::wstring& path) override
     {
-        events.push_back("delete:" + path);
+        events.push_back("delete:" + ToShown(path));
         return CSystemHost::RemoveFile(path);
     }
-    void PumpMessage() override { onPump(++pumps); }
+    void PumpMessages(bool now) override
+    {
+        looks += now;
+        onPump(++pumps);
+    }
     void Pause(DWORD milliseconds) override { pausedMs += milliseconds; }
 
     // The events of one kind ("status:", "log:", ...), in order.
@@ -51,6 +56,8 @@ public:
     Lines events;
     std::function<void(int)> onPump = [](int) {};
     int pumps = 0;
+    // Pump points that had to look at once: before a question, at the end.
+    int looks = 0;
     DWORD pausedMs = 0;
     DWORD logError = 0;
     size_t failLogAfter = 0;
@@ -61,12 +68,13 @@ template <typename Host = ScriptedHost>
 struct RunFixture {
     Host host;
     CDeleteRun run{host};
+    RunRequest request;
 
     void Start(const std::string& folder, NameList patterns)
     {
-        run.m_strFolder = folder;
-        run.m_arrPatterns = std::move(patterns);
-        if (run.Begin())
+        request.strFolder = folder;
+        request.arrPatterns = std::move(patterns);
+        if (run.Begin(request))
             run.StartDelete();
     }
 };

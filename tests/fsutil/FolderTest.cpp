@@ -3,7 +3,6 @@
 #include "TestFolder.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/FolderCheck.h"
-#include "fsutil/Listing.h"
 
 // "C:sub" would name a folder below the current directory. R: is the tests'
 // removable drive: with its folder moved aside it has no medium.
@@ -21,19 +20,6 @@ TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
     EXPECT_FALSE(CheckFolder("R:\\"));
     ASSERT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
     EXPECT_TRUE(CheckFolder("R:\\"));
-}
-
-// 259 bytes is the longest pattern the A functions take.
-TEST(Listing, FilesOnlyUpToTheLongestPattern)
-{
-    TestFolder dir;
-    dir.MakeFile("a.tmp");
-    dir.MakeFolder("sub.tmp");
-    const std::string longest = dir / (std::string(254 - dir.Path().size(), '*') + ".tmp");
-    ASSERT_EQ(longest.size(), 259u);
-    NameList names;
-    EXPECT_EQ(ListFiles(longest, names), 1);
-    EXPECT_EQ(ListFiles(dir / ("*" + longest.substr(dir.Path().size() + 1)), names), 0);
 }
 
 // ERROR_DISK_CHANGE's text has an insert, never filled from no arguments.
