@@ -121,7 +121,7 @@ void CDeleteRun::DeleteTree(const CHeldFolder& folder, const RunFolder& place)
 void CDeleteRun::DeleteSubtrees(const FolderEntries& entries, const RunFolder& place)
 {
     for (const FolderEntry& entry : entries) {
-        if (!IsDirectory(entry) || !IsListedFolderAttr(entry.dwAttributes))
+        if (!IsDirectory(entry))
             continue;
         const std::wstring path = place.strWideBase + entry.strName;
         if (EnterSubfolder(path, place.strShownBase + ToShown(entry.strName)) && m_bRemoveEmpty)

@@ -14,6 +14,13 @@ bool IsDirectory(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// Nonzero for a folder the walk may enter: not hidden, system or temporary,
+// and not a link to somewhere else (junction, symbolic link, mount point).
+int IsListedFolderAttr(DWORD attributes)
+{
+    return (attributes & kNotEntered) == 0;
+}
+
 bool IsDotEntry(const FILE_ID_BOTH_DIR_INFO& info)
 {
     const size_t length = info.FileNameLength / sizeof(wchar_t);
@@ -76,9 +83,4 @@ bool CHeldFolder::List(FolderEntries& entries) const
         }
     }
     return ::GetLastError() == ERROR_NO_MORE_FILES;
-}
-
-int IsListedFolderAttr(DWORD attributes)
-{
-    return (attributes & kNotEntered) == 0;
 }

@@ -38,7 +38,3 @@ private:
 
     win::Handle m_handle;
 };
-
-// Nonzero for a folder the walk may enter: not hidden, system or temporary,
-// and not a link to somewhere else (junction, symbolic link, mount point).
-int IsListedFolderAttr(DWORD attributes);

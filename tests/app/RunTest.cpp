@@ -97,6 +97,9 @@ TEST_F(MainWindow, ConfirmationLocksTheControlsAndItsAnswersReachTheRun)
     EXPECT_EQ(States(), "dddhd dehh e dDdeh ｷｬﾝｾﾙ(&X)");
     EXPECT_EQ(::GetWindow(confirm, GW_OWNER), dlg);
 
+    // Ticked and unticked again, the box asks on.
+    ui::Click(confirm, IDC_NO_MORE_CONFIRM);
+    ui::Click(confirm, IDC_NO_MORE_CONFIRM);
     const std::string yes = Answer(confirm, IDOK);
     const std::string no = Answer(WaitForConfirm(), IDCANCEL);
     const std::string closed = Answer(WaitForConfirm(), SC_CLOSE);
@@ -168,4 +171,22 @@ TEST_F(MainWindow, TheCloseButtonStopsARunAtOnce)
     EXPECT_TRUE(Reports(std::to_string(files.size() - left()) + " 件のファイルを削除しました."));
     ASSERT_TRUE(ui::Flush(dlg));
     EXPECT_TRUE(::IsWindowVisible(dlg) && !PathExists(home / "Purgox.dat"));
+}
+
+// A folder's name waiting behind the one just shown reaches the line at the
+// next pump point once its time has come.
+TEST(RunHost, TheStatusLineShowsAWaitingTextAtThePumpPoints)
+{
+    const HWND window = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 10, 10, window, reinterpret_cast<HMENU>(IDC_STATUS), nullptr, nullptr);
+    CDeleteLogFile log;
+    CRunHost host(window, log);
+    host.SetStatus("a");
+    host.SetStatus("b");
+    host.PumpMessages(false);
+    EXPECT_EQ(ui::GetItemText(window, IDC_STATUS), "a");
+    ::Sleep(100);
+    host.PumpMessages(false);
+    EXPECT_EQ(ui::GetItemText(window, IDC_STATUS), "b");
+    ::DestroyWindow(window);
 }

@@ -5,9 +5,11 @@
 #include "TestFolder.h"
 #include "engine/DeleteLog.h"
 #include "fsutil/ErrorText.h"
+#include "win/Handle.h"
 
-// A longer old log leaves nothing behind. Z:\dev\full takes no byte: each
-// line reaches the system as written, failing at the line that was lost.
+// A longer old log leaves nothing behind, and no one reads the log while a
+// run writes it. Z:\dev\full takes no byte: each line reaches the system as
+// written, failing at the line that was lost.
 TEST(DeleteLog, ShiftJisLinesEndingInCrLfAndTheSystemsCodeForEachFailure)
 {
     TestFolder s;
@@ -15,6 +17,8 @@ TEST(DeleteLog, ShiftJisLinesEndingInCrLfAndTheSystemsCodeForEachFailure)
     const std::string denied = GetSystemErrorText(ERROR_ACCESS_DENIED);
     CDeleteLogFile file;
     ASSERT_EQ(file.Create(log), 0u);
+    EXPECT_FALSE(win::Handle(::CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr)));
     for (const std::string& line : {DeletedLine("C:\\a.tmp"), FailedLine("C:\\b", denied), StoppedLine("C:\\x")})
         EXPECT_EQ(file.WriteLog(line), 0u);
     ASSERT_EQ(file.Close(), 0u);

@@ -73,19 +73,19 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(g.run.m_nDeleted, 4);
 }
 
-// The shell knows no "\\?\" paths: a long path, or a name its path rules
-// would cut short, stays and is reported. So does a folder that took a
-// listed file's place, with what it holds.
+// The shell knows no "\\?\" paths: a path of MAX_PATH characters, or a name
+// its path rules would cut short, stays and is reported. So does a folder
+// that took a listed file's place, with what it holds.
 TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
 {
     TestFolder s;
     const std::string name = "recycled-" + std::to_string(::GetCurrentProcessId()) + ".tmp";
     s.MakeFile(name, name);
-    const std::string dotted = s.MakeFile("y.tmp.");
-    const std::string longName(250 - s.Path().size(), 'L');
+    const std::string odd[] = {s.MakeFile("y.tmp "), s.MakeFile("y.tmp.")};
+    const std::string longName(252 - s.Path().size(), 'L');
     ASSERT_TRUE(MakeWide(s.Path(), std::wstring(longName.begin(), longName.end()) + L"\\"));
-    ASSERT_TRUE(MakeWide(s / longName, L"long-name-x.tmp"));
-    const std::string deep = s / longName + "\\long-name-x.tmp";
+    const std::string longest = s.MakeFile(longName + "\\a.tmp"), tooLong = s.MakeFile(longName + "\\ab.tmp");
+    ASSERT_EQ(tooLong.size(), size_t{MAX_PATH});
     const std::string kept = s.MakeFile("dir.tmp\\keep.txt");
     struct GhostHost : ScriptedHost {
         bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
@@ -99,12 +99,31 @@ TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
     RunFixture<GhostHost> f;
     f.request.bRecycle = 1;
     f.Start(s.Path(), {"*.tmp", "y.*"});
-    EXPECT_EQ(f.host.pausedMs, 400u);
+    EXPECT_EQ(f.host.pausedMs, 600u);
+    const std::string dotOrBlank = " -->名前が'.'か空白で終わるため、ごみ箱に転送できません．";
     EXPECT_EQ(f.host.Events("log:"),
-              (Lines{"障害:" + deep + " -->ﾊﾟｽが長すぎるため、ごみ箱に転送できません．", "削除:" + (s / name),
-                     "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．",
-                     "障害:" + dotted + " -->名前が'.'か空白で終わるため、ごみ箱に転送できません．"}));
-    EXPECT_EQ(f.run.m_nFailed, 3);
-    EXPECT_TRUE(PathExists(kept) && PathExists(dotted) && PathExists(deep));
-    EXPECT_EQ(TakeFromTrash(name), name);
+              (Lines{"削除:" + longest, "障害:" + tooLong + " -->ﾊﾟｽが長すぎるため、ごみ箱に転送できません．",
+                     "削除:" + (s / name), "障害:" + (s / "dir.tmp") + " -->ごみ箱に転送できません．",
+                     "障害:" + odd[0] + dotOrBlank, "障害:" + odd[1] + dotOrBlank}));
+    EXPECT_TRUE(PathExists(kept) && PathExists(odd[0]) && PathExists(odd[1]) && PathExists(tooLong));
+    EXPECT_EQ(TakeFromTrash(name) + TakeFromTrash("a.tmp"), name);
+}
+
+// A look takes every waiting message; between looks the queue is left alone.
+TEST(DeleteRun, ThePumpLooksAtTheQueueEveryTenMillisecondsAndTakesAllThatWaits)
+{
+    ScriptedHost host;
+    const auto post = [] { ::PostThreadMessageA(::GetCurrentThreadId(), WM_APP, 0, 0); };
+    MSG msg;
+    post();
+    post();
+    host.CSystemHost::PumpMessages(true);
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    int calls = 0, looks = 0;
+    for (const ULONGLONG end = ::GetTickCount64() + 200; ::GetTickCount64() < end; ++calls) {
+        post();
+        host.CSystemHost::PumpMessages(false);
+        looks += !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    }
+    EXPECT_TRUE(looks >= 5 && looks <= 25 && calls > 10 * looks) << looks << " looks in " << calls << " calls";
 }

@@ -14,9 +14,8 @@
 
 namespace {
 
-// Each character the code page holds exactly and a name may hold, single
-// bytes and double bytes alike.
-std::vector<wchar_t> Repertoire()
+// Each character the code page holds exactly and a name may hold.
+std::set<wchar_t> Repertoire()
 {
     std::set<wchar_t> found;
     for (int lead = 0x20; lead < 0x100; ++lead) {
@@ -30,86 +29,68 @@ std::vector<wchar_t> Repertoire()
                 found.insert(wide[0]);
         }
     }
-    return {found.begin(), found.end()};
+    return found;
 }
 
-// The other letter case of the character, where the locale knows one.
-wchar_t OtherCase(wchar_t c)
+// The names ours and the platform's search disagree on. The search also
+// takes a name through its 8.3 name, which ours never does.
+std::string Mismatches(const std::wstring& folder, const std::vector<std::wstring>& names, const std::wstring& pattern)
 {
-    wchar_t upper = c, lower = c;
-    ::CharUpperBuffW(&upper, 1);
-    ::CharLowerBuffW(&lower, 1);
-    return upper != c ? upper : lower;
-}
-
-struct Found {
-    std::wstring strShort;
-};
-
-// What the platform's search lists (long names, each with its 8.3 name).
-std::map<std::wstring, Found> Search(const std::wstring& folder, const std::wstring& pattern)
-{
-    std::map<std::wstring, Found> found;
+    std::map<std::wstring, std::wstring> searched; // long name to 8.3 name
     WIN32_FIND_DATAW entry;
     const win::FindHandle find(::FindFirstFileExW((folder + L"\\" + pattern).c_str(), FindExInfoStandard, &entry,
                                                   FindExSearchNameMatch, nullptr, 0));
     for (bool more = bool(find); more; more = ::FindNextFileW(find.Get(), &entry))
-        found[entry.cFileName] = {entry.cAlternateFileName};
-    return found;
-}
-
-std::string Mismatches(const std::wstring& folder, const std::vector<std::wstring>& names, const std::wstring& pattern)
-{
+        searched[entry.cFileName] = entry.cAlternateFileName;
     std::string text;
     ToExactText(pattern, text);
     const CWildcard wildcard(text);
-    std::map<std::wstring, Found> searched = Search(folder, pattern);
     std::string wrong;
     for (const std::wstring& name : names) {
         const auto listed = searched.find(name);
         const bool ours = wildcard.Matches(FoldCase(name));
-        // A name listed through its 8.3 name alone is no match of ours.
-        const bool theirs = listed != searched.end() &&
-                            (ours || listed->second.strShort.empty() ||
-                             !wildcard.Matches(FoldCase(listed->second.strShort)));
+        const bool theirs = listed != searched.end() && (ours || !wildcard.Matches(FoldCase(listed->second)));
         if (ours != theirs)
             wrong += " " + ToShown(name) + (ours ? "+" : "-");
     }
-    return wrong.empty() ? wrong : ToShown(pattern) + ":" + wrong + "\n";
+    return wrong.empty() ? wrong : text + ":" + wrong + "\n";
 }
 
 } // namespace
 
-// Names are "a" + c + "." + c, one folder for each 256 characters. Each
-// character's pattern holds it in its other letter case where it has one.
-// Wine's search lacks rules of Windows' that the patterns keep: "?" matching
-// nothing at a dot or at the end, and "*." for names without an extension
-// (the table of PathTexts pins those); nor does it take "*?". The patterns
-// here stay clear of them.
+// Names are "a" + c + "." + c, a folder for each 256 characters; a name
+// that differs only in case from one made before is the same to the file
+// system. Each character's pattern holds it in its other letter case.
+// Wine's search lacks rules of Windows' that ours keeps: "?" matching nothing
+// at a dot or at the end, and "*." for names without an extension (the table
+// of PathTexts pins those); nor does it take "*?". The patterns avoid them.
 TEST(Wildcard, MatchesAsThePlatformsSearchOverTheWholeCodePage)
 {
     TestFolder root;
     std::map<int, std::vector<std::wstring>> folders;
     for (wchar_t c : Repertoire())
         folders[c >> 8].push_back(std::wstring(L"a") + c + L"." + c);
-    const std::vector<std::wstring> everywhere = {L"*",   L"a*",       L"*.?",      L"??.?",   L"A?.*",  L"*a*",
-                                                  L"a",   L"a?.?",     L"*.? .",    L"A?.* ",  L"?*.?. ", L"*A*.*"};
+    const std::wstring everywhere[] = {L"*",    L"a*",   L"*.?",   L"??.?",  L"A?.*",   L"*a*",
+                                       L"a",    L"a?.?", L"*.? .", L"A?.* ", L"?*.?. ", L"*A*.*"};
     std::string wrong;
     size_t count = 0;
     for (auto& [block, names] : folders) {
-        const std::wstring folder = ToWide(root.MakeFolder(std::to_string(block)));
-        // The file system takes a name that differs only in case for the same.
-        const auto same = std::remove_if(names.begin(), names.end(), [&](const std::wstring& name) {
-            return !MakeWide(ToShown(folder), name) && ::GetLastError() == ERROR_FILE_EXISTS;
-        });
-        names.erase(same, names.end());
+        const std::string folder = root.MakeFolder(std::to_string(block));
+        names.erase(std::remove_if(names.begin(), names.end(),
+                                   [&](const std::wstring& name) {
+                                       return !MakeWide(folder, name) && ::GetLastError() == ERROR_FILE_EXISTS;
+                                   }),
+                    names.end());
         for (const std::wstring& pattern : everywhere)
-            wrong += Mismatches(folder, names, pattern);
+            wrong += Mismatches(ToWide(folder), names, pattern);
         for (const std::wstring& name : names) {
-            const wchar_t p = OtherCase(name[1]);
+            wchar_t upper = name[1], lower = name[1];
+            ::CharUpperBuffW(&upper, 1);
+            ::CharLowerBuffW(&lower, 1);
+            const wchar_t p = upper != name[1] ? upper : lower;
             const std::wstring shapes[] = {std::wstring(L"a") + p + L"*", std::wstring(L"*") + p + L".?",
                                            std::wstring(L"?") + p + L".*", std::wstring(L"A") + p + L"." + p + L" ."};
-            wrong += Mismatches(folder, names, shapes[count++ % 4]);
+            wrong += Mismatches(ToWide(folder), names, shapes[count++ % 4]);
         }
     }
     EXPECT_GT(count, 7000u);
