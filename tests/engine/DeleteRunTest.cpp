@@ -32,6 +32,14 @@ TEST(DeleteRun, WithoutLogTheWalkNamesNoFolderAndAsksPatternByPattern)
     EXPECT_EQ(f.host.Events("ask:"), (Lines{s / "sub\\b.tmp", s / "sub\\a.tmq"}));
     EXPECT_EQ(f.host.Events("log:"), Lines{});
     EXPECT_EQ(std::make_pair(f.run.m_nDeleted, f.host.looks), std::make_pair(1, 3));
+    // A pattern that would name another folder refuses the whole entry.
+    f.run.End();
+    for (const char* refused : {"..\\*.tmq", "C:*", "sub\\*.tmq"}) {
+        f.Start(s.Path(), {"*.tmp", refused, "*.tmq"});
+        EXPECT_EQ(f.run.m_strRefusedPattern, refused);
+        EXPECT_FALSE(f.run.IsRunning() || f.run.IsInRun() || f.run.m_nDeleted);
+    }
+    EXPECT_TRUE(PathExists(s / "sub\\a.tmq") && f.host.pumps == 7);
 }
 
 // After a stop nothing more is deleted; the walk still removes emptied folders.
@@ -71,6 +79,9 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(g.run.m_dwLogError, static_cast<DWORD>(ERROR_DISK_FULL));
     EXPECT_EQ(g.host.Events("delete:").size(), 4u);
     EXPECT_EQ(g.run.m_nDeleted, 4);
+    g.run.End();
+    g.Start(s.Path(), {}); // nothing is walked, nothing is left over
+    EXPECT_EQ(g.run.m_nDeleted + static_cast<int>(g.run.m_dwLogError), 0);
 }
 
 // The shell knows no "\\?\" paths: a path of MAX_PATH characters, or a name

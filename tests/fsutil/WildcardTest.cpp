@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 #include "TestFolder.h"
 #include "fsutil/WideText.h"
@@ -14,20 +13,15 @@
 
 namespace {
 
-// Each character the code page holds exactly and a name may hold.
-std::set<wchar_t> Repertoire()
+// Each character that the code page holds exactly, single bytes and double
+// bytes alike, and a name may hold.
+std::vector<wchar_t> Repertoire()
 {
-    std::set<wchar_t> found;
-    for (int lead = 0x20; lead < 0x100; ++lead) {
-        const bool dbcs = ::IsDBCSLeadByteEx(932, static_cast<BYTE>(lead));
-        for (int trail = dbcs ? 0x40 : 0; trail < (dbcs ? 0x100 : 1); ++trail) {
-            const char bytes[] = {static_cast<char>(lead), static_cast<char>(trail)};
-            wchar_t wide[2];
-            std::string back;
-            if (::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, dbcs ? 2 : 1, wide, 2) == 1 &&
-                ToExactText(std::wstring(1, wide[0]), back) && !std::wcschr(L"\\/:*?\"<>|. ", wide[0]))
-                found.insert(wide[0]);
-        }
+    std::vector<wchar_t> found;
+    std::string text;
+    for (wchar_t c = L' '; c < 0xFFFF; ++c) {
+        if (ToExactText(std::wstring(1, c), text) && !std::wcschr(L"\\/:*?\"<>|. ", c))
+            found.push_back(c);
     }
     return found;
 }
