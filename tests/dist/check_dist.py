@@ -9,8 +9,9 @@ usage: check_dist.py DIST_FOLDER OBJDUMP
   the UTF-8 flag): the program, the help page, each picture the page shows
   and nothing more, the read-me, the licence;
 - the read-me is Shift-JIS text with CR LF line ends, the licence is MIT's;
-- the program imports only libraries every Windows has, and its about box
-  and manifest carry the version of the archive's name.
+- the program imports only libraries every Windows has, asks for Windows 7
+  in its header, and its about box and manifest carry the version of the
+  archive's name.
 """
 
 import os
@@ -20,7 +21,7 @@ import sys
 import tempfile
 import zipfile
 
-# Every Windows since Vista has these; no compiler runtime is among them.
+# Every Windows since 7 has these; no compiler runtime is among them.
 SYSTEM_LIBRARIES = {
     "kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comctl32.dll",
     "msvcrt.dll", "advapi32.dll", "comdlg32.dll", "ole32.dll", "oleaut32.dll",
@@ -42,14 +43,13 @@ def entry_name(info):
     return info.filename.encode("cp437").decode("cp932")
 
 
-def imported_libraries(objdump, exe_bytes):
+def private_headers(objdump, exe_bytes):
     with tempfile.TemporaryDirectory() as folder:
         exe = os.path.join(folder, "Purgox.exe")
         with open(exe, "wb") as f:
             f.write(exe_bytes)
-        dump = subprocess.run([objdump, "-p", exe], check=True,
+        return subprocess.run([objdump, "-p", exe], check=True,
                               capture_output=True, text=True).stdout
-    return {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
 
 
 def main(argv):
@@ -87,8 +87,11 @@ def main(argv):
           "LICENSE is not the MIT licence")
 
     exe = files.get("Purgox.exe", b"")
-    libraries = imported_libraries(objdump, exe)
+    headers = private_headers(objdump, exe)
+    libraries = {name.lower() for name in re.findall(r"DLL Name: (\S+)", headers)}
     check("kernel32.dll" in libraries, f"no imports found: {libraries}")
+    check(re.search(r"MajorSubsystemVersion\s+6\s+MinorSubsystemVersion\s+1\b", headers),
+          "the program does not ask for Windows 7")
     check(libraries <= SYSTEM_LIBRARIES,
           f"imports beyond the system: {sorted(libraries - SYSTEM_LIBRARIES)}")
     if version:
