@@ -51,25 +51,6 @@ void MakeTree(const std::string& root, int folders)
     }
 }
 
-int CountFiles(const std::string& folder)
-{
-    int count = 0;
-    WIN32_FIND_DATAA entry;
-    win::FindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
-    if (!find)
-        return 0;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            count += CountFiles(folder + "\\" + name);
-        else
-            ++count;
-    } while (::FindNextFileA(find.Get(), &entry));
-    return count;
-}
-
 void CopyTree(const std::string& from, const std::string& to)
 {
     RunLinux("rm -rf " + UnixPath(to) + " && cp -a " + UnixPath(from) + " " + UnixPath(to));

@@ -12,4 +12,3 @@ extern const char kBuildEntry[];
 
 void MakeTree(const std::string& root, int folders);
 void CopyTree(const std::string& from, const std::string& to);
-int CountFiles(const std::string& folder);

@@ -85,7 +85,8 @@ void CloseProgram(const ui::ChildProcess& program, HWND mainWindow)
 
 } // namespace
 
-ProgramRun TimeProgramRun(const std::string& exe, const std::string& home, const std::string& tree)
+ProgramRun TimeProgramRun(const std::string& exe, const std::string& home, const std::string& tree,
+                          const std::string& entry)
 {
     ProgramRun run;
     ui::ChildProcess program;
@@ -95,8 +96,11 @@ ProgramRun TimeProgramRun(const std::string& exe, const std::string& home, const
     if (!window)
         return run;
     ui::SetText(window, IDC_FOLDER, tree);
-    ui::PickComboItem(window, IDC_FILETYPES, 0);
-    if (ui::GetItemText(window, IDC_FILETYPES) != kBuildEntry)
+    if (entry == kBuildEntry)
+        ui::PickComboItem(window, IDC_FILETYPES, 0);
+    else
+        ui::TypeText(window, IDC_FILETYPES, entry);
+    if (!ui::WaitUntil([&] { return ui::GetItemText(window, IDC_FILETYPES) == entry; }))
         return run;
     // What the window does after it first shows is not the run's.
     ::Sleep(500);

@@ -11,9 +11,11 @@ struct ProgramRun {
 };
 
 // Copies the program into a fresh folder (no settings file), starts it there,
-// types the tree into the folder field, picks the build-intermediates entry
-// and presses the run button with every option off, so logging is on.
-ProgramRun TimeProgramRun(const std::string& exe, const std::string& home, const std::string& tree);
+// types the tree into the folder field, picks the entry (typed when it is not
+// the first built-in one) and presses the run button with every option off,
+// so logging is on.
+ProgramRun TimeProgramRun(const std::string& exe, const std::string& home, const std::string& tree,
+                          const std::string& entry);
 
 // Seconds from starting the program in a fresh folder to its visible main
 // window; -1 when it never came.

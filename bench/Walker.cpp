@@ -6,61 +6,81 @@
 #include <vector>
 
 #include "BenchProcess.h"
-#include "BenchTree.h"
 #include "win/Handle.h"
 
 namespace {
 
-constexpr DWORD kNotEntered = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
+constexpr DWORD kNotEntered =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_REPARSE_POINT;
 
-bool IsDotEntry(const std::string& name)
+struct Entry {
+    std::wstring name;
+    bool folder;
+};
+
+std::wstring Wide(const std::string& text)
 {
-    return name == "." || name == "..";
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                          &wide[0], static_cast<int>(wide.size()))));
+    return wide;
 }
 
-// One pending message, never more, as before each pattern and each file of
-// the run.
-void PumpMessage()
+// Every pending message, at most every 10 ms.
+void Pump()
 {
+    static ULONGLONG last = 0;
+    const ULONGLONG now = ::GetTickCount64();
+    if (now - last < 10)
+        return;
+    last = now;
     MSG msg;
-    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
 }
 
-// The same listing request as the program's, so that only what the program
-// does besides the walk shows up as the difference.
-std::vector<std::string> List(const std::string& pattern, bool folders)
+std::vector<Entry> List(const std::wstring& folder)
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    win::FindHandle find(::FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                            nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find)
-        return names;
-    do {
-        const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (folder != folders)
-            continue;
-        if (folders && (IsDotEntry(entry.cFileName) || (entry.dwFileAttributes & kNotEntered)))
-            continue;
-        names.emplace_back(entry.cFileName);
-    } while (::FindNextFileA(find.Get(), &entry));
-    return names;
+    std::vector<Entry> entries;
+    WIN32_FIND_DATAW found;
+    const win::FindHandle find(::FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found,
+                                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    for (bool more = bool(find); more; more = ::FindNextFileW(find.Get(), &found)) {
+        const std::wstring name = found.cFileName;
+        const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (name != L"." && name != L".." && !(folder && (found.dwFileAttributes & kNotEntered)))
+            entries.push_back({name, folder});
+    }
+    return entries;
 }
 
-int Walk(const std::string& folder)
+// "*.ext": the name ends in ".ext", letter case aside.
+bool Matches(const std::wstring& name, const std::wstring& extension)
 {
+    return name.size() > extension.size() &&
+           ::CompareStringOrdinal(name.c_str() + name.size() - extension.size(), static_cast<int>(extension.size()),
+                                  extension.c_str(), static_cast<int>(extension.size()), TRUE) == CSTR_EQUAL;
+}
+
+int Walk(const std::wstring& folder, const std::vector<std::wstring>& extensions)
+{
+    const std::vector<Entry> entries = List(folder);
     int deleted = 0;
-    for (const std::string& name : List(folder + "\\*.*", true))
-        deleted += Walk(folder + "\\" + name);
-    for (const std::string& pattern : kBuildPatterns) {
-        PumpMessage();
-        for (const std::string& name : List(folder + "\\" + pattern, false)) {
-            PumpMessage();
-            if (::DeleteFileA((folder + "\\" + name).c_str()))
-                ++deleted;
+    for (const Entry& entry : entries) {
+        if (entry.folder)
+            deleted += Walk(folder + L"\\" + entry.name, extensions);
+    }
+    std::vector<bool> gone(entries.size());
+    for (const std::wstring& extension : extensions) {
+        Pump();
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].folder || gone[i] || !Matches(entries[i].name, extension))
+                continue;
+            Pump();
+            gone[i] = ::DeleteFileW((folder + L"\\" + entries[i].name).c_str()) != 0;
+            deleted += gone[i];
         }
     }
     return deleted;
@@ -68,15 +88,21 @@ int Walk(const std::string& folder)
 
 } // namespace
 
-int RunWalker(const std::string& folder, bool withWindow)
+int RunWalker(const std::string& folder, const std::string& patterns, bool withWindow)
 {
     // A thread that owns a shown window pays Wine's check of the display
-    // connection at every pump; the run's thread owns the main window. The
-    // window ends with this process.
+    // connection at every look at its queue; the run's thread owns the main
+    // window. The window ends with this process.
     if (withWindow)
         ::CreateWindowA("STATIC", "walker", WS_POPUP | WS_VISIBLE, 0, 0, 64, 16, nullptr, nullptr, nullptr, nullptr);
+    std::vector<std::wstring> extensions;
+    for (size_t start = 0, end; start < patterns.size(); start = end + 1) {
+        end = patterns.find('/', start);
+        end = end == std::string::npos ? patterns.size() : end;
+        extensions.push_back(Wide(patterns.substr(start + 1, end - start - 1)));
+    }
     const LARGE_INTEGER start = Now();
-    const int deleted = Walk(folder);
+    const int deleted = Walk(L"\\\\?\\" + Wide(folder), extensions);
     std::printf("%.3f %d\n", SecondsSince(start), deleted);
     return 0;
 }
