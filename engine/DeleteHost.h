@@ -22,8 +22,8 @@ public:
     virtual ~IDeleteHost() = default;
 
     virtual CHeldFolder HoldFolder(const std::wstring& path, FolderKind kind) = 0;
-    // False when the folder cannot be read.
-    virtual bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) = 0;
+    // What could be read of the folder.
+    virtual FolderEntries ListFolder(const CHeldFolder& folder) = 0;
     // 0 on success, else the system's error code.
     virtual DWORD RemoveFile(const std::wstring& path) = 0;
     // The shell's result: 0 on success.

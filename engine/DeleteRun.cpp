@@ -110,8 +110,7 @@ CDeleteRun::CancelAction CDeleteRun::Cancel()
 // but no file is matched or deleted any more.
 void CDeleteRun::DeleteTree(const CHeldFolder& folder, const RunFolder& place)
 {
-    FolderEntries entries;
-    m_host.ListFolder(folder, entries);
+    const FolderEntries entries = m_host.ListFolder(folder);
     if (!m_bNoSubfolders)
         DeleteSubtrees(entries, place);
     DeleteFilesIn(entries, place);

@@ -15,9 +15,9 @@ CHeldFolder CSystemHost::HoldFolder(const std::wstring& path, FolderKind kind)
     return CHeldFolder::Hold(path, kind);
 }
 
-bool CSystemHost::ListFolder(const CHeldFolder& folder, FolderEntries& entries)
+FolderEntries CSystemHost::ListFolder(const CHeldFolder& folder)
 {
-    return folder.List(entries);
+    return folder.List();
 }
 
 DWORD CSystemHost::RemoveFile(const std::wstring& path)

@@ -9,7 +9,7 @@ public:
     explicit CSystemHost(HWND owner) : m_owner(owner) {}
 
     CHeldFolder HoldFolder(const std::wstring& path, FolderKind kind) override;
-    bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override;
+    FolderEntries ListFolder(const CHeldFolder& folder) override;
     DWORD RemoveFile(const std::wstring& path) override;
     int RecycleFile(const std::wstring& path) override;
     void RemoveFolder(const std::wstring& path) override;

@@ -63,9 +63,9 @@ CHeldFolder CHeldFolder::Hold(const std::wstring& path, FolderKind kind)
     return usable ? CHeldFolder(std::move(handle)) : CHeldFolder();
 }
 
-bool CHeldFolder::List(FolderEntries& entries) const
+FolderEntries CHeldFolder::List() const
 {
-    entries.clear();
+    FolderEntries entries;
     std::vector<std::max_align_t> buffer(kListingBytes / sizeof(std::max_align_t));
     const DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(std::max_align_t));
     FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
@@ -82,5 +82,5 @@ bool CHeldFolder::List(FolderEntries& entries) const
             at += info.NextEntryOffset;
         }
     }
-    return ::GetLastError() == ERROR_NO_MORE_FILES;
+    return entries;
 }

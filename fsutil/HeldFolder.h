@@ -30,8 +30,9 @@ public:
 
     explicit operator bool() const { return m_handle.IsValid(); }
     // Every entry, files and subfolders together, in the file system's
-    // order, "." and ".." left out; false when the folder cannot be read.
-    bool List(FolderEntries& entries) const;
+    // order, "." and ".." left out; what could be read of a folder that
+    // fails.
+    FolderEntries List() const;
 
 private:
     explicit CHeldFolder(win::Handle handle) : m_handle(std::move(handle)) {}

@@ -93,12 +93,12 @@ TEST(DeleteRunMends, TheFoldersOfTheCurrentPathAreHeldAndAFolderIsCheckedWhenEnt
 
     struct SwappingHost : ScriptedHost {
         std::function<void()> swap;
-        bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
+        FolderEntries ListFolder(const CHeldFolder& folder) override
         {
-            const bool listed = CSystemHost::ListFolder(folder, entries);
+            FolderEntries entries = CSystemHost::ListFolder(folder);
             if (swap)
                 std::exchange(swap, nullptr)();
-            return listed;
+            return entries;
         }
     };
     RunFixture<SwappingHost> g;

@@ -99,12 +99,12 @@ TEST(DeleteRun, RecycleModeMovesFilesToTheTrashAndPausesPerFile)
     ASSERT_EQ(tooLong.size(), size_t{MAX_PATH});
     const std::string kept = s.MakeFile("dir.tmp\\keep.txt");
     struct GhostHost : ScriptedHost {
-        bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
+        FolderEntries ListFolder(const CHeldFolder& folder) override
         {
-            const bool listed = CSystemHost::ListFolder(folder, entries);
+            FolderEntries entries = CSystemHost::ListFolder(folder);
             if (std::any_of(entries.begin(), entries.end(), [](const FolderEntry& e) { return e.strName == L"y.tmp."; }))
                 entries.push_back({L"dir.tmp", FILE_ATTRIBUTE_ARCHIVE});
-            return listed;
+            return entries;
         }
     };
     RunFixture<GhostHost> f;

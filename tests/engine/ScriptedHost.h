@@ -26,10 +26,10 @@ public:
         events.push_back("log:" + line);
         return 0;
     }
-    bool ListFolder(const CHeldFolder& folder, FolderEntries& entries) override
+    FolderEntries ListFolder(const CHeldFolder& folder) override
     {
         events.push_back("list");
-        return CSystemHost::ListFolder(folder, entries);
+        return CSystemHost::ListFolder(folder);
     }
     DWORD RemoveFile(const std::wstring& path) override
     {
