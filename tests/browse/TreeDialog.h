@@ -2,6 +2,8 @@
 // The folder tree dialog on a thread of its own, driven through its tree.
 #include <windows.h>
 
+#include <atomic>
+
 #include "DialogDriver.h"
 #include "TestFolder.h"
 #include "browse/DirSelectDlg.h"
@@ -11,13 +13,33 @@
 
 using Texts = std::vector<std::string>;
 
+// Items gone when the expanding notification about them returned: the tree
+// goes on using the item, which native controls do not forgive.
+inline std::atomic<int> g_itemsLostInExpanding{0};
+
+inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto& call = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call.message == WM_NOTIFY &&
+        reinterpret_cast<const NMHDR*>(call.lParam)->code == TVN_ITEMEXPANDINGA) {
+        const auto& notify = *reinterpret_cast<const NMTREEVIEWA*>(call.lParam);
+        TVITEMA item{TVIF_HANDLE, notify.itemNew.hItem, 0, 0, nullptr, 0, 0, 0, 0, 0};
+        if (!::SendMessageA(notify.hdr.hwndFrom, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+            ++g_itemsLostInExpanding;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class TreeDialog : public win::TreeView {
 public:
     explicit TreeDialog(const std::string& initPath, const std::string& title = "")
         : m_dialog(title, initPath, 1, nullptr), m_thread([this] { return m_dialog.DoModal(); })
     {
         Attach(::GetDlgItem(m_thread.WaitForDialog(title.empty() ? "ﾌｫﾙﾀﾞの参照" : title), IDC_DIR_TREE));
+        m_hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, CheckExpanding, nullptr,
+                                     ::GetWindowThreadProcessId(Handle(), nullptr));
     }
+    ~TreeDialog() { ::UnhookWindowsHookEx(m_hook); }
 
     // Each part of the path is the exact text of an item; null when not shown.
     HTREEITEM Find(const std::string& path) const
@@ -45,6 +67,13 @@ public:
         Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
         return tvi.iImage * 10 + tvi.iSelectedImage;
     }
+    // As the tree shows it; asks the dialog when the tree has not yet.
+    bool HasButton(HTREEITEM item) const
+    {
+        TVITEMA tvi{TVIF_CHILDREN, item, 0, 0, nullptr, 0, 0, 0, 0, 0};
+        Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+        return tvi.cChildren != 0;
+    }
     HWND Dialog() const { return ::GetParent(Handle()); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
     // A click on the item's expand button, as the user makes it.
@@ -69,4 +98,5 @@ public:
 private:
     CDirSelectDlg m_dialog;
     ui::ModalThread m_thread;
+    HHOOK m_hook;
 };
