@@ -91,6 +91,9 @@ bool CDirSelectDlg::OnNotify(NMHDR& header, LRESULT& result)
     case TVN_GETDISPINFOA:
         OnGetdispinfoDirTree(reinterpret_cast<NMTVDISPINFOA&>(header));
         return true;
+    case TVN_DELETEITEMA:
+        m_buttons.erase(notify.itemOld.hItem);
+        return true;
     case TVN_SELCHANGEDA:
         OnSelchangedDirTree(notify);
         return true;
@@ -116,7 +119,7 @@ void CDirSelectDlg::InsertDrive(const std::string& root)
         return;
     // A removable medium is not touched before the user opens the drive.
     const bool removable = type == DRIVE_REMOVABLE || type == DRIVE_CDROM;
-    m_treeDirs.InsertItem(TVI_ROOT, TVI_LAST, root, picture, picture, removable ? kButtonShown : kButtonLookUp);
+    m_treeDirs.InsertItem(TVI_ROOT, TVI_LAST, root, picture, picture, removable || HasSubfolders(root));
     switch (type) {
     case DRIVE_REMOVABLE:
         m_media.Remember(DriveIndex(root), kNoSerial);
@@ -153,14 +156,21 @@ LRESULT CDirSelectDlg::OnItemexpandingDirTree(const NMTREEVIEWA& notify)
     return FillChildren(item, path) == 0 ? 1 : 0;
 }
 
-// Remembered on the item: its folder is looked into once, however often the
-// item is drawn.
-void CDirSelectDlg::OnGetdispinfoDirTree(NMTVDISPINFOA& info) const
+// Asked each time the tree draws a folder item; the folder is looked into
+// once until the next refresh. An open item shows its button without a look.
+void CDirSelectDlg::OnGetdispinfoDirTree(NMTVDISPINFOA& info)
 {
     if (!(info.item.mask & TVIF_CHILDREN))
         return;
-    info.item.cChildren = HasSubfolders(GetItemPath(info.item.hItem)) ? kButtonShown : kButtonNone;
-    info.item.mask |= TVIF_DI_SETITEM;
+    const HTREEITEM item = info.item.hItem;
+    if (IsOpen(item)) {
+        info.item.cChildren = 1;
+        return;
+    }
+    auto known = m_buttons.find(item);
+    if (known == m_buttons.end())
+        known = m_buttons.emplace(item, HasSubfolders(GetItemPath(item))).first;
+    info.item.cChildren = known->second;
 }
 
 void CDirSelectDlg::DoLater(Later what, const std::string& path)
@@ -205,7 +215,10 @@ void CDirSelectDlg::CheckCollapsedItem(HTREEITEM item, const std::string& path)
         return;
     }
     DeleteChildren(item);
-    SetChildMarker(item, IsTopLevel(item) ? kButtonShown : kButtonLookUp);
+    if (IsTopLevel(item))
+        SetChildMarker(item, true);
+    else
+        ForgetChildMarker(item);
 }
 
 void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)

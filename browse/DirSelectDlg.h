@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "browse/MediaSerials.h"
@@ -37,10 +38,6 @@ private:
     static constexpr int kDrives = 26;
     // Timer ids of refreshes put off behind input, one per drive.
     static constexpr UINT_PTR kRefreshTimer = 100;
-    // An item's expand button while it has no child items.
-    static constexpr int kButtonNone = 0;
-    static constexpr int kButtonShown = 1;
-    static constexpr int kButtonLookUp = I_CHILDRENCALLBACK;
 
     // What waits until the tree has finished with an item it notified about.
     enum class Later {
@@ -57,7 +54,7 @@ private:
     void InsertDrives();
     void InsertDrive(const std::string& root);
     LRESULT OnItemexpandingDirTree(const NMTREEVIEWA& notify);
-    void OnGetdispinfoDirTree(NMTVDISPINFOA& info) const;
+    void OnGetdispinfoDirTree(NMTVDISPINFOA& info);
     void DoLater(Later what, const std::string& path);
     void OnLater();
     void CheckCollapsedItem(HTREEITEM item, const std::string& path);
@@ -77,16 +74,17 @@ private:
     HTREEITEM GetTopLevelItem(HTREEITEM item) const;
     bool IsWithin(HTREEITEM item, HTREEITEM ancestor) const;
     // A folder's item is inserted without a look into its folder: the tree
-    // asks for its expand button when it draws the item.
+    // asks for its expand button each time it draws the item.
     HTREEITEM InsertFolderItem(HTREEITEM parent, const std::string& name) const;
     int DeleteChildren(HTREEITEM item) const;
-    // kButtonShown, kButtonNone, or kButtonLookUp: looked up when drawn.
-    void SetChildMarker(HTREEITEM item, int button) const;
+    void SetChildMarker(HTREEITEM item, bool shown);
+    // The folder item's button is looked up again when next drawn.
+    void ForgetChildMarker(HTREEITEM item);
     // The expand button follows the disk now; children go with the last
     // subfolder.
-    void UpdateChildMarker(HTREEITEM item, const std::string& path) const;
-    void ResetDrive(HTREEITEM root) const;
-    int FillChildren(HTREEITEM item, const std::string& path) const;
+    void UpdateChildMarker(HTREEITEM item, const std::string& path);
+    void ResetDrive(HTREEITEM root);
+    int FillChildren(HTREEITEM item, const std::string& path);
 
     // Removable media (MediaCheck.cpp)
     bool IsSameMedia(const std::string& path);
@@ -114,6 +112,9 @@ private:
     PendingRefreshes m_pending;
 
     std::vector<LaterWork> m_arrLater;
+    // The expand buttons of folder items as looked up, kept until the next
+    // refresh; drive roots keep theirs in the tree.
+    std::unordered_map<HTREEITEM, bool> m_buttons;
 
     win::TreeView m_treeDirs;
     win::Window m_staticPath;

@@ -69,7 +69,7 @@ bool CDirSelectDlg::IsWithin(HTREEITEM item, HTREEITEM ancestor) const
 
 HTREEITEM CDirSelectDlg::InsertFolderItem(HTREEITEM parent, const std::string& name) const
 {
-    return m_treeDirs.InsertItem(parent, TVI_SORT, name, kPictureFolder, kPictureOpenFolder, kButtonLookUp);
+    return m_treeDirs.InsertItem(parent, TVI_SORT, name, kPictureFolder, kPictureOpenFolder, I_CHILDRENCALLBACK);
 }
 
 int CDirSelectDlg::DeleteChildren(HTREEITEM item) const
@@ -83,38 +83,48 @@ int CDirSelectDlg::DeleteChildren(HTREEITEM item) const
     return deleted;
 }
 
-// The tree redraws the item when its button changes.
-void CDirSelectDlg::SetChildMarker(HTREEITEM item, int button) const
+void CDirSelectDlg::SetChildMarker(HTREEITEM item, bool shown)
 {
-    m_treeDirs.SetChildren(item, button);
+    if (IsTopLevel(item)) {
+        m_treeDirs.SetChildren(item, shown);
+        return;
+    }
+    m_buttons[item] = shown;
+    m_treeDirs.InvalidateItem(item);
 }
 
-void CDirSelectDlg::UpdateChildMarker(HTREEITEM item, const std::string& path) const
+void CDirSelectDlg::ForgetChildMarker(HTREEITEM item)
+{
+    m_buttons.erase(item);
+    m_treeDirs.InvalidateItem(item);
+}
+
+void CDirSelectDlg::UpdateChildMarker(HTREEITEM item, const std::string& path)
 {
     const bool hasSubfolders = HasSubfolders(path);
     if (!hasSubfolders)
         DeleteChildren(item);
-    SetChildMarker(item, hasSubfolders ? kButtonShown : kButtonNone);
+    SetChildMarker(item, hasSubfolders);
 }
 
-void CDirSelectDlg::ResetDrive(HTREEITEM root) const
+void CDirSelectDlg::ResetDrive(HTREEITEM root)
 {
     m_treeDirs.Expand(root, TVE_COLLAPSE);
     DeleteChildren(root);
-    SetChildMarker(root, kButtonShown);
+    SetChildMarker(root, true);
 }
 
-int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path) const
+int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path)
 {
     NameList names;
     if (!ListFolderNames(path, names)) {
         // A drive keeps its button, so that it can be tried again.
-        SetChildMarker(item, IsTopLevel(item) ? kButtonShown : kButtonNone);
+        SetChildMarker(item, IsTopLevel(item));
         return 0;
     }
     DropOverlongNames(path, names);
     if (names.empty())
-        SetChildMarker(item, kButtonNone);
+        SetChildMarker(item, false);
     // The tree finds a sorted item's place by walking its siblings from the
     // first; offered in falling order, each one goes first at once, so a
     // folder of thousands fills in n log n rather than n squared.

@@ -54,25 +54,25 @@ void CDirSelectDlg::RefreshDrive(int nDrive)
     const HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), root);
     if (!item)
         return;
-    if (IsSameMedia(root))
-        RefreshItem(item, root);
-    else
+    if (!IsSameMedia(root)) {
         ResetDrive(item);
+        return;
+    }
+    // Only the folders of open items are read. The buttons of the others
+    // are looked up again as the tree draws them: those out of view cost
+    // nothing.
+    m_buttons.clear();
+    RefreshItem(item, root);
+    m_treeDirs.Invalidate();
 }
 
-// Only the folders of open items are read. A shown folder that is not open
-// has its expand button looked up again when the tree next draws it, so the
-// folders out of view cost nothing.
 void CDirSelectDlg::RefreshItem(HTREEITEM item, const std::string& path)
 {
     if (!IsOpen(item)) {
-        if (IsTopLevel(item))
-            return;
         // Clears an expanded state left on an item whose children have all
-        // gone; on a collapsed item the tree would look its button up.
-        if (m_treeDirs.IsExpanded(item))
+        // gone; on a collapsed item the tree would ask for its button.
+        if (!IsTopLevel(item) && m_treeDirs.IsExpanded(item))
             m_treeDirs.Expand(item, TVE_COLLAPSE);
-        SetChildMarker(item, kButtonLookUp);
         return;
     }
     if (!SyncChildren(item, path))

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "win/Window.h"
@@ -68,6 +69,14 @@ public:
         tvi.cchTextMax = sizeof text;
         Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
         return text;
+    }
+    // Only an item in the expanded part of the tree has a place to redraw.
+    void InvalidateItem(HTREEITEM item) const
+    {
+        RECT rect{};
+        std::memcpy(&rect, &item, sizeof item);
+        if (Send(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect)))
+            ::InvalidateRect(Handle(), &rect, TRUE);
     }
     bool IsExpanded(HTREEITEM item) const
     {
