@@ -74,10 +74,11 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     ASSERT_TRUE(Open());
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 2u);
+    const std::string longEntry = std::string(300, '/') + "*.zzz";
     ui::SetText(dlg, IDC_FOLDER, "Q:\\typed");
-    ui::TypeText(dlg, IDC_FILETYPES, "*.zzz");
+    ui::TypeText(dlg, IDC_FILETYPES, longEntry);
     EXPECT_TRUE(Close());
-    EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", "*.zzz", kBuildTypes, kTempTypes}));
+    EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", longEntry, kBuildTypes, kTempTypes}));
 
     // Held at the start: a warning, the defaults, and no save; at closing: a warning.
     const std::string old = ReadBytes(spec);
