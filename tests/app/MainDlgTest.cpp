@@ -1,6 +1,11 @@
 // The main window at rest, and its settings file.
 #include "MainWindow.h"
+#include <shlobj.h>
+
+#include <algorithm>
+
 #include "fsutil/ErrorText.h"
+#include "fsutil/WideText.h"
 #include "win/Handle.h"
 
 TEST_F(MainWindow, FirstStartShowsTheDefaultsAndEveryControlIsWired)
@@ -89,6 +94,9 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     ASSERT_TRUE(Open(GetSystemErrorText(ERROR_SHARING_VIOLATION)));
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
     held.Reset();
+    ui::Command(dlg, IDCANCEL);
+    EXPECT_TRUE(Warns("設定ﾌｧｲﾙ '" + spec + "' は起動時に読めなかったため、上書きしません．今回の設定は保存されません．\n" +
+                      GetSystemErrorText(ERROR_SHARING_VIOLATION)));
     EXPECT_TRUE(Close());
     EXPECT_EQ(ReadBytes(spec), old);
     ASSERT_TRUE(Open());
@@ -98,4 +106,41 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_TRUE(Close());
     held.Reset();
     EXPECT_EQ(ReadBytes(spec), old);
+}
+
+// Dropped as the shell drops: wide paths in a block that the window frees.
+TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemUnlessItCannotBeNamedOrARunIsOn)
+{
+    const std::string file = home.MakeFile("work\\sub\\a.tmp");
+    const auto drop = [&](const std::vector<std::wstring>& paths) {
+        size_t chars = 1;
+        for (const std::wstring& path : paths)
+            chars += path.size() + 1;
+        const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+        auto* files = static_cast<DROPFILES*>(::GlobalLock(block));
+        files->pFiles = sizeof(DROPFILES);
+        files->fWide = TRUE;
+        auto* name = reinterpret_cast<wchar_t*>(files + 1);
+        for (const std::wstring& path : paths)
+            name = std::copy(path.begin(), path.end(), name) + 1;
+        ::GlobalUnlock(block);
+        ::PostMessageA(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+        return ui::Flush(dlg) ? ui::GetItemText(dlg, IDC_FOLDER) : std::string();
+    };
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(drop({ToWide(home / "work")}), home / "work\\");
+    EXPECT_EQ(drop({ToWide(file), ToWide(home.Path())}), home / "work\\sub\\");
+    drop({ToWide(home.Path()) + L"\\x\u00A5y"});
+    EXPECT_TRUE(Warns("'" + home / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．"));
+    const std::string deep = home / std::string(259 - home.Path().size(), 'd');
+    drop({ToWide(deep)});
+    EXPECT_TRUE(Warns("'" + deep + "' はﾊﾟｽが 259 ﾊﾞｲﾄを超えるため、処理開始ﾌｫﾙﾀﾞにできません．"));
+    EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home / "work\\sub\\");
+
+    ui::Click(dlg, IDC_CONFIRM_EACH);
+    Run(home / "work", "*.tmp");
+    const HWND confirm = WaitForConfirm();
+    EXPECT_EQ(drop({ToWide(home.Path())}), home / "work");
+    ui::Click(confirm, IDCANCEL);
+    EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
 }
