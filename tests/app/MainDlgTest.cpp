@@ -1,9 +1,7 @@
 // The main window at rest, and its settings file.
-#include "MainWindow.h"
 #include <shlobj.h>
 
-#include <algorithm>
-
+#include "MainWindow.h"
 #include "fsutil/ErrorText.h"
 #include "fsutil/WideText.h"
 #include "win/Handle.h"
@@ -108,39 +106,34 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_EQ(ReadBytes(spec), old);
 }
 
-// Dropped as the shell drops: wide paths in a block that the window frees.
+// Dropped as the shell drops: wide names, each ending in a null, in a block
+// that the window frees.
 TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemUnlessItCannotBeNamedOrARunIsOn)
 {
     const std::string file = home.MakeFile("work\\sub\\a.tmp");
-    const auto drop = [&](const std::vector<std::wstring>& paths) {
-        size_t chars = 1;
-        for (const std::wstring& path : paths)
-            chars += path.size() + 1;
-        const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-        auto* files = static_cast<DROPFILES*>(::GlobalLock(block));
+    const auto drop = [&](std::wstring names) {
+        names += L'\0';
+        auto* files = static_cast<DROPFILES*>(::GlobalAlloc(GMEM_ZEROINIT, sizeof(DROPFILES) + names.size() * 2 + 2));
         files->pFiles = sizeof(DROPFILES);
         files->fWide = TRUE;
-        auto* name = reinterpret_cast<wchar_t*>(files + 1);
-        for (const std::wstring& path : paths)
-            name = std::copy(path.begin(), path.end(), name) + 1;
-        ::GlobalUnlock(block);
-        ::PostMessageA(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+        names.copy(reinterpret_cast<wchar_t*>(files + 1), names.size());
+        ::PostMessageA(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);
         return ui::Flush(dlg) ? ui::GetItemText(dlg, IDC_FOLDER) : std::string();
     };
     ASSERT_TRUE(Open());
-    EXPECT_EQ(drop({ToWide(home / "work")}), home / "work\\");
-    EXPECT_EQ(drop({ToWide(file), ToWide(home.Path())}), home / "work\\sub\\");
-    drop({ToWide(home.Path()) + L"\\x\u00A5y"});
+    EXPECT_EQ(drop(ToWide(home / "work")), home / "work\\");
+    EXPECT_EQ(drop(ToWide(home / "gone")), home / "gone");
+    EXPECT_EQ(drop(ToWide(file) + L'\0' + ToWide(home.Path())), home / "work\\sub\\");
+    EXPECT_EQ(drop(ToWide(home.Path()) + L"\\x\u00A5y"), home / "work\\sub\\");
     EXPECT_TRUE(Warns("'" + home / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．"));
     const std::string deep = home / std::string(259 - home.Path().size(), 'd');
-    drop({ToWide(deep)});
+    EXPECT_EQ(drop(ToWide(deep)), home / "work\\sub\\");
     EXPECT_TRUE(Warns("'" + deep + "' はﾊﾟｽが 259 ﾊﾞｲﾄを超えるため、処理開始ﾌｫﾙﾀﾞにできません．"));
-    EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home / "work\\sub\\");
 
     ui::Click(dlg, IDC_CONFIRM_EACH);
     Run(home / "work", "*.tmp");
     const HWND confirm = WaitForConfirm();
-    EXPECT_EQ(drop({ToWide(home.Path())}), home / "work");
+    EXPECT_EQ(drop(ToWide(home.Path())), home / "work");
     ui::Click(confirm, IDCANCEL);
     EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
 }

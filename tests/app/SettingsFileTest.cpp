@@ -1,6 +1,8 @@
 // The settings file byte for byte, and a save that keeps the old one until the new one is whole.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TestFolder.h"
 #include "app/SettingsFile.h"
 #include "win/Handle.h"
@@ -44,12 +46,6 @@ TEST(SettingsFile, WritesEachLineWithCrLfBesideTheOldFileWhichStaysWithItsAttrib
     EXPECT_EQ(ReadBytes(path), "C:\\\r\n*.new\r\n");
     EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
     // Nothing else is left, and nothing else was touched.
-    int files = 0;
-    WIN32_FIND_DATAA entry;
-    const win::FindHandle find(::FindFirstFileA((home / "*").c_str(), &entry));
-    do
-        files += !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    while (::FindNextFileA(find.Get(), &entry));
-    EXPECT_EQ(files, 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Path()), {}), 2);
     EXPECT_EQ(ReadBytes(home / "Purgox.new"), "the user's");
 }

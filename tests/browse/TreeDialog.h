@@ -13,20 +13,16 @@
 
 using Texts = std::vector<std::string>;
 
-// Items gone when the expanding notification about them returned: the tree
-// goes on using the item, which native controls do not forgive.
+// Items gone by the time the expanding notification about them returns: the
+// tree goes on using the item, which native controls do not forgive.
 inline std::atomic<int> g_itemsLostInExpanding{0};
 
 inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto& call = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && call.message == WM_NOTIFY &&
-        reinterpret_cast<const NMHDR*>(call.lParam)->code == TVN_ITEMEXPANDINGA) {
-        const auto& notify = *reinterpret_cast<const NMTREEVIEWA*>(call.lParam);
-        TVITEMA item{TVIF_HANDLE, notify.itemNew.hItem, 0, 0, nullptr, 0, 0, 0, 0, 0};
-        if (!::SendMessageA(notify.hdr.hwndFrom, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-            ++g_itemsLostInExpanding;
-    }
+    auto* notify = reinterpret_cast<NMTREEVIEWA*>(call.lParam);
+    if (call.message == WM_NOTIFY && notify->hdr.code == TVN_ITEMEXPANDINGA)
+        g_itemsLostInExpanding += !TreeView_GetItem(notify->hdr.hwndFrom, &notify->itemNew);
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -71,8 +67,7 @@ public:
     bool HasButton(HTREEITEM item) const
     {
         TVITEMA tvi{TVIF_CHILDREN, item, 0, 0, nullptr, 0, 0, 0, 0, 0};
-        Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-        return tvi.cChildren != 0;
+        return TreeView_GetItem(Handle(), &tvi) && tvi.cChildren != 0;
     }
     HWND Dialog() const { return ::GetParent(Handle()); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }

@@ -7,9 +7,10 @@
 #include "res/resource.h"
 
 // A program folder past MAX_PATH bytes: no page is looked for there.
-TEST(HelpButton, WarnsOfAMissingPageBesideTheProgram)
+TEST(Program, WarnsOfAMissingHelpPageTakesItsCommandLineAndStartsOnlyInAFolderItCanName)
 {
     TestFolder dir;
+    dir.MakeFolder("my work");
     std::string home = dir.Path() + "\\";
     while (home.size() < dir.Path().size() + 261)
         home += "ア";
@@ -17,8 +18,10 @@ TEST(HelpButton, WarnsOfAMissingPageBesideTheProgram)
     ASSERT_TRUE(::CopyFileA(PURGOX_EXE, exe.c_str(), FALSE));
     WriteBytes(home + "\\Purgox.dat", "\r\n*.x\r\n");
     ui::ChildProcess program;
-    ASSERT_TRUE(program.Start(exe, dir.Path()));
+    ASSERT_TRUE(program.Start(exe, dir.Path(), "\"my work\" " + exe));
     const HWND main = ui::WaitForDialog("指定ﾌｧｲﾙの一括削除", program.Id());
+    // The first argument, as Send To gives it; a relative one from the working folder.
+    EXPECT_EQ(ui::GetItemText(main, IDC_FOLDER), dir / "my work\\");
     ui::Click(main, IDC_HELP_BTN);
     EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, program.Id()),
               "ヘルプファイル " + home + "\\Purgox.html が見つかりません．");
@@ -28,44 +31,24 @@ TEST(HelpButton, WarnsOfAMissingPageBesideTheProgram)
               GetSystemErrorText(ERROR_FILENAME_EXCED_RANGE));
     EXPECT_TRUE(program.WaitForExit());
     EXPECT_EQ(ReadBytes(home + "\\Purgox.dat"), "\r\n*.x\r\n");
-}
 
-// The first argument is taken as if typed, and saved at closing; Send To
-// starts the program so. A program folder that the code page cannot name
-// holds neither the settings nor the log: the look-alike "x\y" is never used.
-TEST(Program, TakesTheFolderOnItsCommandLineAndStartsOnlyInAFolderItCanName)
-{
-    TestFolder dir;
-    const std::string home = dir.MakeFolder("home"), work = dir.MakeFolder("my work");
-    const std::string file = dir.MakeFile("my work\\a.txt");
-    ASSERT_TRUE(::CopyFileA(PURGOX_EXE, (home + "\\Purgox.exe").c_str(), FALSE));
-    const std::wstring unheld = ToWide(dir.Path()) + L"\\x\u00A5y";
-    const std::pair<std::wstring, std::string> starts[] = {
-        {L'"' + unheld + L'"', home + "\\"}, {L'"' + ToWide(file) + L'"', work + "\\"},
-        {L"gone", dir / "gone"}, {L"\"my work\" " + ToWide(file), work + "\\"}};
-    for (const auto& [argument, field] : starts) {
-        ui::ChildProcess program;
-        ASSERT_TRUE(program.Start(ToWide(home + "\\Purgox.exe"), dir.Path(), argument));
-        if (argument.find(unheld) != std::wstring::npos) {
-            EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, program.Id()),
-                      "'" + dir / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．");
-        }
-        const HWND main = ui::WaitForDialog("指定ﾌｧｲﾙの一括削除", program.Id());
-        EXPECT_EQ(ui::GetItemText(main, IDC_FOLDER), field);
-        ui::Command(main, IDCANCEL);
-        EXPECT_TRUE(program.WaitForExit());
-        EXPECT_EQ(ReadBytes(home + "\\Purgox.dat").substr(0, field.size() + 2), field + "\r\n");
-    }
-
+    // A folder the code page cannot name holds neither the settings nor the
+    // log: the program does not start, and never uses the look-alike "x\y".
     const std::string lookAlike = dir.MakeFolder("x\\y");
     WriteBytes(lookAlike + "\\Purgox.dat", "\r\n*.x\r\n");
+    const std::wstring unheld = ToWide(dir.Path()) + L"\\x\u00A5y";
     ASSERT_TRUE(MakeWide(dir.Path(), L"x\u00A5y\\"));
     ASSERT_TRUE(::CopyFileW(ToWide(PURGOX_EXE).c_str(), (unheld + L"\\Purgox.exe").c_str(), FALSE));
-    ui::ChildProcess refused;
-    ASSERT_TRUE(refused.Start(unheld + L"\\Purgox.exe", dir.Path(), L""));
-    EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, refused.Id()),
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION refused{};
+    std::wstring command = L"Purgox.exe";
+    ASSERT_TRUE(::CreateProcessW((unheld + L"\\Purgox.exe").c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &refused));
+    const win::Handle thread(refused.hThread), process(refused.hProcess);
+    EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, refused.dwProcessId),
               "Purgox のﾌｫﾙﾀﾞ '" + dir / "x?y\\' の名前にはｼﾌﾄJISで表せない文字が含まれるため、設定ﾌｧｲﾙと削除ﾛｸﾞを置けません．\n"
               "Purgox を別のﾌｫﾙﾀﾞに移してから起動してください．");
-    EXPECT_TRUE(refused.WaitForExit());
+    EXPECT_EQ(::WaitForSingleObject(process.Get(), ui::kTimeout), WAIT_OBJECT_0);
     EXPECT_EQ(ReadBytes(lookAlike + "\\Purgox.dat"), "\r\n*.x\r\n");
 }

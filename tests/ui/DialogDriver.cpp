@@ -25,14 +25,6 @@ std::string ReadText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM i
 
 std::string GetText(HWND window) { return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0); }
 
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(::MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                                                          static_cast<int>(wide.size()))));
-    return wide;
-}
-
 std::vector<std::string> ReadItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage)
 {
     std::vector<std::string> items(static_cast<size_t>(::SendMessageW(control, countMessage, 0, 0)));
@@ -212,17 +204,12 @@ ModalThread::~ModalThread()
 
 bool ChildProcess::Start(const std::string& exePath, const std::string& workFolder, const std::string& arguments)
 {
-    return Start(Wide(exePath), workFolder, Wide(arguments));
-}
-
-bool ChildProcess::Start(const std::wstring& exePath, const std::string& workFolder, const std::wstring& arguments)
-{
-    STARTUPINFOW startup{};
+    STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exePath + L"\" " + arguments;
+    std::string commandLine = "\"" + exePath + "\" " + arguments;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          workFolder.empty() ? nullptr : Wide(workFolder).c_str(), &startup, &info))
+    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &info))
         return false;
     ::CloseHandle(info.hThread);
     m_process.Reset(info.hProcess);

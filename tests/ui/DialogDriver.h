@@ -89,8 +89,6 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Start(const std::string& exePath, const std::string& workFolder, const std::string& arguments = "");
-    // Names the code page cannot hold.
-    bool Start(const std::wstring& exePath, const std::string& workFolder, const std::wstring& arguments);
     DWORD Id() const { return m_id; }
     bool WaitForExit(DWORD timeoutMs = kTimeout) const
     {
