@@ -106,8 +106,7 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_EQ(ReadBytes(spec), old);
 }
 
-// Dropped as the shell drops: wide names, each ending in a null, in a block
-// that the window frees.
+// As the shell drops: wide names, each ending in a null, in a block the window frees.
 TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemUnlessItCannotBeNamedOrARunIsOn)
 {
     const std::string file = home.MakeFile("work\\sub\\a.tmp");

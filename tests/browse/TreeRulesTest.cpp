@@ -9,7 +9,7 @@
 #include "browse/MediaSerials.h"
 #include "browse/PendingRefreshes.h"
 #include "browse/TreeNames.h"
-#include "win/Event.h"
+#include "win/Handle.h"
 
 TEST(TreeRules, PathsNamesMediaAndRefreshes)
 {
@@ -44,9 +44,7 @@ TEST(TreeRules, PathsNamesMediaAndRefreshes)
     EXPECT_EQ(posted, (std::vector<int>{15, 16, 16, 15}));
 
     // A stop ends the watch at once, however many changes wait.
-    const win::Event stop(true), change(true);
-    stop.Set();
-    change.Set();
+    const win::Handle stop(::CreateEventA(nullptr, TRUE, TRUE, nullptr)), change(::CreateEventA(nullptr, TRUE, TRUE, nullptr));
     int changes = 0;
     WatchChanges(stop.Get(), change.Get(), [&] { ++changes == 3 && ::ResetEvent(change.Get()); });
     EXPECT_EQ(changes, 0);
