@@ -14,7 +14,8 @@
 using Texts = std::vector<std::string>;
 
 // Items gone by the time the expanding notification about them returns: the
-// tree goes on using the item, which native controls do not forgive.
+// tree goes on using the item, which native controls do not forgive. A hook
+// on the dialog's thread (WH_CALLWNDPROCRET) counts them.
 inline std::atomic<int> g_itemsLostInExpanding{0};
 
 inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)
@@ -32,10 +33,7 @@ public:
         : m_dialog(title, initPath, 1, nullptr), m_thread([this] { return m_dialog.DoModal(); })
     {
         Attach(::GetDlgItem(m_thread.WaitForDialog(title.empty() ? "ﾌｫﾙﾀﾞの参照" : title), IDC_DIR_TREE));
-        m_hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, CheckExpanding, nullptr,
-                                     ::GetWindowThreadProcessId(Handle(), nullptr));
     }
-    ~TreeDialog() { ::UnhookWindowsHookEx(m_hook); }
 
     // Each part of the path is the exact text of an item; null when not shown.
     HTREEITEM Find(const std::string& path) const
@@ -70,6 +68,7 @@ public:
         return TreeView_GetItem(Handle(), &tvi) && tvi.cChildren != 0;
     }
     HWND Dialog() const { return ::GetParent(Handle()); }
+    DWORD ThreadId() const { return ::GetWindowThreadProcessId(Handle(), nullptr); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
     // A click on the item's expand button, as the user makes it.
     void ClickButton(HTREEITEM item) const
@@ -93,5 +92,4 @@ public:
 private:
     CDirSelectDlg m_dialog;
     ui::ModalThread m_thread;
-    HHOOK m_hook;
 };
