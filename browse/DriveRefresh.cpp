@@ -87,10 +87,10 @@ bool CDirSelectDlg::SyncChildren(HTREEITEM item, const std::string& path)
     if (!ListFolderNames(path, names))
         return false;
     DropOverlongNames(path, names);
-    std::set<std::string> added(names.begin(), names.end());
+    std::set<std::string> unshown(names.begin(), names.end());
     for (HTREEITEM child = m_treeDirs.GetChild(item); child;) {
         const HTREEITEM next = m_treeDirs.GetNextSibling(child);
-        if (added.erase(m_treeDirs.GetItemText(child)) == 0) {
+        if (unshown.erase(m_treeDirs.GetItemText(child)) == 0) {
             // The tree would move the selection to the next sibling, whose
             // check could delete it while this loop holds it.
             if (IsWithin(m_treeDirs.GetSelection(), child))
@@ -99,7 +99,7 @@ bool CDirSelectDlg::SyncChildren(HTREEITEM item, const std::string& path)
         }
         child = next;
     }
-    for (const std::string& name : added)
+    for (const std::string& name : unshown)
         InsertFolderItem(item, name);
     return true;
 }
