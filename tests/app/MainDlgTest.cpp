@@ -106,8 +106,9 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_EQ(ReadBytes(spec), old);
 }
 
-// As the shell drops: wide names, each ending in a null, in a block the window frees.
-TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemUnlessItCannotBeNamedOrARunIsOn)
+// As the shell drops: wide names, each ending in a null, in a block the window
+// frees. A path on the command line is taken as the window opens.
+TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemOrOfItsCommandLineUnlessItCannotBeNamedOrARunIsOn)
 {
     const std::string file = home.MakeFile("work\\sub\\a.tmp");
     const auto drop = [&](std::wstring names) {
@@ -119,12 +120,15 @@ TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemUnlessItCannotBeNamedOrARu
         ::PostMessageA(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);
         return ui::Flush(dlg) ? ui::GetItemText(dlg, IDC_FOLDER) : std::string();
     };
-    ASSERT_TRUE(Open());
+    const std::wstring unheld = ToWide(home.Path()) + L"\\x\u00A5y";
+    const std::string refusal = "'" + home / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．";
+    ASSERT_TRUE(Open(refusal, unheld));
+    EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
     EXPECT_EQ(drop(ToWide(home / "work")), home / "work\\");
     EXPECT_EQ(drop(ToWide(home / "gone")), home / "gone");
     EXPECT_EQ(drop(ToWide(file) + L'\0' + ToWide(home.Path())), home / "work\\sub\\");
-    EXPECT_EQ(drop(ToWide(home.Path()) + L"\\x\u00A5y"), home / "work\\sub\\");
-    EXPECT_TRUE(Warns("'" + home / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．"));
+    EXPECT_EQ(drop(unheld), home / "work\\sub\\");
+    EXPECT_TRUE(Warns(refusal));
     const std::string deep = home / std::string(259 - home.Path().size(), 'd');
     EXPECT_EQ(drop(ToWide(deep)), home / "work\\sub\\");
     EXPECT_TRUE(Warns("'" + deep + "' はﾊﾟｽが 259 ﾊﾞｲﾄを超えるため、処理開始ﾌｫﾙﾀﾞにできません．"));

@@ -45,7 +45,6 @@ TEST(SettingsFile, WritesEachLineWithCrLfBesideTheOldFileWhichStaysWithItsAttrib
     EXPECT_EQ(WriteSettings(path, Settings{"C:\\", {"*.new"}}), 0u);
     EXPECT_EQ(ReadBytes(path), "C:\\\r\n*.new\r\n");
     EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-    // Nothing else is left, and nothing else was touched.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Path()), {}), 2);
     EXPECT_EQ(ReadBytes(home / "Purgox.new"), "the user's");
 }

@@ -13,9 +13,8 @@
 
 using Texts = std::vector<std::string>;
 
-// Items gone by the time the expanding notification about them returns: the
-// tree goes on using the item, which native controls do not forgive. A hook
-// on the dialog's thread (WH_CALLWNDPROCRET) counts them.
+// Items gone when the expanding notification about them returns (the tree goes on
+// using them; native controls do not forgive it), as a WH_CALLWNDPROCRET hook sees.
 inline std::atomic<int> g_itemsLostInExpanding{0};
 
 inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)

@@ -42,8 +42,7 @@ TEST(Program, WarnsOfAMissingHelpPageTakesItsCommandLineAndStartsOnlyInAFolderIt
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION refused{};
-    std::wstring command = L"Purgox.exe";
-    ASSERT_TRUE(::CreateProcessW((unheld + L"\\Purgox.exe").c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+    ASSERT_TRUE(::CreateProcessW((unheld + L"\\Purgox.exe").c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                                  nullptr, &startup, &refused));
     const win::Handle thread(refused.hThread), process(refused.hProcess);
     EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption, refused.dwProcessId),
