@@ -36,7 +36,7 @@ void ShowHelp(HWND owner)
         ::ShellExecuteA(owner, "open", help.path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     case HelpViewer::Missing:
-        ShowWarning("ヘルプファイル " + help.path + " が見つかりません。", owner);
+        ShowWarning("ヘルプファイル " + help.path + " が見つかりません．", owner);
         break;
     }
 }

@@ -3,8 +3,12 @@
 #include <commctrl.h>
 #include <mbctype.h>
 
+#include "app/HandedPath.h"
 #include "app/PurgoxDlg.h"
+#include "fsutil/ErrorText.h"
 #include "fsutil/Path.h"
+#include "fsutil/WideText.h"
+#include "win/Format.h"
 
 namespace {
 
@@ -23,7 +27,16 @@ BOOL CPurgoxApp::InitInstance()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
-    CPurgoxDlg dialog(nullptr, GetModuleFolder());
+    const std::string home = GetModuleFolder();
+    if (home.empty()) {
+        ShowWarning(win::FormatText("Purgox のﾌｫﾙﾀﾞ '%s' の名前にはｼﾌﾄJISで表せない文字が含まれるため、"
+                                    "設定ﾌｧｲﾙと削除ﾛｸﾞを置けません．\n"
+                                    "Purgox を別のﾌｫﾙﾀﾞに移してから起動してください．",
+                                    GetFolderPart(ToShown(GetWideModulePath())).c_str()),
+                    nullptr);
+        return FALSE;
+    }
+    CPurgoxDlg dialog(nullptr, home, FirstArgument(::GetCommandLineW()));
     dialog.DoModal();
     return FALSE;
 }

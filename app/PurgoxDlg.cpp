@@ -1,6 +1,7 @@
 #include "app/PurgoxDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/HandedPath.h"
 #include "app/HelpFile.h"
 #include "app/SettingsFile.h"
 #include "browse/DirSelectDlg.h"
@@ -10,6 +11,7 @@
 #include "fsutil/Path.h"
 #include "logview/DeleteLogDlg.h"
 #include "res/resource.h"
+#include "win/Format.h"
 
 namespace {
 
@@ -23,8 +25,8 @@ const int kUnderAnimation[] = {IDC_HELP_BTN, IDC_LOG, IDC_NO_LOG};
 
 } // namespace
 
-CPurgoxDlg::CPurgoxDlg(HWND parent, const std::string& strHomeFolder)
-    : win::Dialog(IDD_PURGOX_DIALOG, parent), m_strHomeFolder(strHomeFolder),
+CPurgoxDlg::CPurgoxDlg(HWND parent, const std::string& strHomeFolder, const std::wstring& strHandedPath)
+    : win::Dialog(IDD_PURGOX_DIALOG, parent), m_strHomeFolder(strHomeFolder), m_strHandedPath(strHandedPath),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
 {
 }
@@ -38,6 +40,9 @@ INT_PTR CPurgoxDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnPaint();
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(m_hIcon);
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
     default:
         return win::Dialog::OnMessage(message, wParam, lParam);
     }
@@ -72,6 +77,9 @@ BOOL CPurgoxDlg::OnInitDialog()
         SetDefaultTypes();
 
     m_editFolder.SetText(m_strFolder);
+    if (!m_strHandedPath.empty())
+        TakeFolder(m_strHandedPath);
+    ::DragAcceptFiles(Handle(), TRUE);
     FillTypeCombo(0);
     // The dialog manager then moves the focus to the first tab stop, the
     // folder field.
@@ -192,9 +200,33 @@ void CPurgoxDlg::OnHelpButton()
     ShowHelp(Handle());
 }
 
+// Of several items the first counts. While a run locks the folder field, a
+// drop is not taken either.
+void CPurgoxDlg::OnDropFiles(HDROP drop)
+{
+    std::wstring first(::DragQueryFileW(drop, 0, nullptr, 0), L'\0');
+    ::DragQueryFileW(drop, 0, &first[0], static_cast<UINT>(first.size() + 1));
+    ::DragFinish(drop);
+    if (!first.empty() && !m_run->IsRunning())
+        TakeFolder(first);
+}
+
+// Taken as the tree's choice is: also where the tree opens next.
+void CPurgoxDlg::TakeFolder(const std::wstring& path)
+{
+    const HandedFolder handed = TakeHandedPath(path);
+    if (!handed.bTaken) {
+        ShowWarning(handed.strText, Handle());
+        return;
+    }
+    m_strFolder = handed.strText;
+    m_editFolder.SetText(m_strFolder);
+}
+
 void CPurgoxDlg::UpdateRunState()
 {
     const bool running = m_run->IsRunning();
+    ::DragAcceptFiles(Handle(), !running);
     if (running)
         Item(IDC_REMOVE_EMPTY_DIRS).Enable(false);
     Item(IDCANCEL).SetText(running ? "ｷｬﾝｾﾙ(&X)" : "閉じる(&X)");
@@ -225,7 +257,7 @@ int CPurgoxDlg::LoadSpec()
         m_strFolder = settings.strFolder;
     m_arrTypes = std::move(settings.arrTypes);
     if (error) {
-        m_bSpecUnread = true;
+        m_dwSpecError = error;
         ShowWarning(GetSystemErrorText(error), Handle());
         return 1;
     }
@@ -234,8 +266,13 @@ int CPurgoxDlg::LoadSpec()
 
 void CPurgoxDlg::SaveSpec()
 {
-    if (m_bSpecUnread)
+    if (m_dwSpecError) {
+        ShowWarning(win::FormatText("設定ﾌｧｲﾙ '%s' は起動時に読めなかったため、上書きしません．"
+                                    "今回の設定は保存されません．\n%s",
+                                    m_strSpecPath.c_str(), GetSystemErrorText(m_dwSpecError).c_str()),
+                    Handle());
         return;
+    }
     if (const DWORD error = WriteSettings(m_strSpecPath, Settings{m_strFolder, m_arrTypes}))
         ShowWarning(GetSystemErrorText(error), Handle());
 }

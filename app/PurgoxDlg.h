@@ -2,6 +2,9 @@
 // The main window: start folder, file-type entry and options of a deletion
 // run, the run itself with its status line and animation, and the settings
 // kept in the settings file beside the executable.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <memory>
 #include <string>
 
@@ -16,7 +19,9 @@ class CPurgoxDlg : public win::Dialog {
 public:
     // The settings file and the delete log live in the home folder, which is
     // also the first start folder: the executable's folder for the program.
-    CPurgoxDlg(HWND parent, const std::string& strHomeFolder);
+    // A handed path (the command line's) then becomes the start folder as if
+    // typed.
+    CPurgoxDlg(HWND parent, const std::string& strHomeFolder, const std::wstring& strHandedPath = L"");
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -33,6 +38,8 @@ private:
     void OnBrowse();
     void OnShowLog();
     void OnHelpButton();
+    void OnDropFiles(HDROP drop);
+    void TakeFolder(const std::wstring& path);
     void UpdateRunState();
     void Close();
 
@@ -59,10 +66,11 @@ private:
     void SaveSpec();
 
     std::string m_strHomeFolder;
+    std::wstring m_strHandedPath;
     std::string m_strSpecPath;
-    // A settings file that exists but could not be read is never written
-    // over: the stored list outlives a passing lock at start-up.
-    bool m_bSpecUnread = false;
+    // Why a settings file that exists could not be read at start-up; such a
+    // file is never written over: the stored list outlives a passing lock.
+    DWORD m_dwSpecError = 0;
     std::string m_strFolder;
     NameList m_arrTypes;
     CDeleteLogFile m_fileLog;

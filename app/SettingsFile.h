@@ -17,7 +17,8 @@ struct Settings {
 // stays in the settings.
 DWORD ReadSettings(const std::string& path, Settings& settings);
 
-// The new content is written beside the old file, which is replaced only
-// when the whole write succeeded: a failed save never costs the old
-// settings. Answers 0 or the system's error code.
+// The new content is written to a file of its own beside the old one, which
+// is replaced only when the whole write succeeded: a failed save never costs
+// the old settings, nor any other file. The old file's attributes stay.
+// Answers 0 or the system's error code.
 DWORD WriteSettings(const std::string& path, const Settings& settings);

@@ -68,7 +68,10 @@ void ExpandFiveThousand()
     for (int round = 0; round < 3; ++round) {
         TreeDialog dlg(kFixedRoot);
         const HTREEITEM folder = dlg.Find(area.Path());
-        const double expanding = Milliseconds([&] { dlg.ClickButton(folder); });
+        const double expanding = Milliseconds([&] {
+            dlg.ClickButton(folder);
+            ::UpdateWindow(dlg.Handle());
+        });
         std::printf("expand a folder of 5,000 subfolders: %.0f ms, %zu items\n", expanding,
                     dlg.Children(folder).size());
         dlg.Close(IDCANCEL);
@@ -87,6 +90,7 @@ void RefreshTwoHundredExpanded()
         const double refresh = Milliseconds([&] {
             ::PostMessageA(dlg.Dialog(), WM_DIRSELM_COMMAND, 'P' - 'A', 0);
             ui::Flush(dlg.Dialog());
+            ::UpdateWindow(dlg.Handle());
         });
         std::printf("one refresh of P: with 200 folders expanded: %.0f ms\n", refresh);
     }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr UINT kCollapsedMessage = WM_APP + 1;
+constexpr UINT kLaterMessage = WM_APP + 1;
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
 constexpr int kPictureSize = 16;
 
@@ -52,8 +52,8 @@ INT_PTR CDirSelectDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnRefreshTimer(wParam);
         return TRUE;
     }
-    if (message == kCollapsedMessage) {
-        OnCollapsed();
+    if (message == kLaterMessage) {
+        OnLater();
         return TRUE;
     }
     if (message == WM_DESTROY)
@@ -79,7 +79,7 @@ BOOL CDirSelectDlg::OnInitDialog()
     return FALSE;
 }
 
-bool CDirSelectDlg::OnNotify(const NMHDR& header, LRESULT& result)
+bool CDirSelectDlg::OnNotify(NMHDR& header, LRESULT& result)
 {
     if (header.idFrom != IDC_DIR_TREE)
         return false;
@@ -87,6 +87,12 @@ bool CDirSelectDlg::OnNotify(const NMHDR& header, LRESULT& result)
     switch (header.code) {
     case TVN_ITEMEXPANDINGA:
         result = OnItemexpandingDirTree(notify);
+        return true;
+    case TVN_GETDISPINFOA:
+        OnGetdispinfoDirTree(reinterpret_cast<NMTVDISPINFOA&>(header));
+        return true;
+    case TVN_DELETEITEMA:
+        m_buttons.erase(notify.itemOld.hItem);
         return true;
     case TVN_SELCHANGEDA:
         OnSelchangedDirTree(notify);
@@ -111,55 +117,90 @@ void CDirSelectDlg::InsertDrive(const std::string& root)
     const int picture = DrivePicture(type);
     if (picture < 0)
         return;
-    const HTREEITEM item = m_treeDirs.InsertItem(TVI_ROOT, TVI_LAST, root, picture, picture);
+    // A removable medium is not touched before the user opens the drive.
+    const bool removable = type == DRIVE_REMOVABLE || type == DRIVE_CDROM;
+    m_treeDirs.InsertItem(TVI_ROOT, TVI_LAST, root, picture, picture, removable || HasSubfolders(root));
     switch (type) {
     case DRIVE_REMOVABLE:
-        InsertDummyChild(item);
         m_media.Remember(DriveIndex(root), kNoSerial);
         break;
     case DRIVE_CDROM:
-        InsertDummyChild(item);
         m_media.Remember(DriveIndex(root), GetVolumeSerial(root));
         break;
     default:
-        MarkIfHasSubfolders(item, root);
         StartWatcher(root);
         break;
     }
 }
 
+// The tree goes on with the item after this notification whatever the
+// answer, so the item must still be there: what would delete it waits until
+// the notification is over.
 LRESULT CDirSelectDlg::OnItemexpandingDirTree(const NMTREEVIEWA& notify)
 {
     const HTREEITEM item = notify.itemNew.hItem;
     const std::string path = GetItemPath(item);
     if ((notify.action & TVE_TOGGLE) != TVE_EXPAND) {
-        // The tree goes on with the item after this notification whatever
-        // the answer, so the item must still be there: the collapse is
-        // looked at once it is over.
-        m_arrCollapsed.push_back(path);
-        Post(kCollapsedMessage);
+        DoLater(Later::CheckCollapsed, path);
         return 0;
     }
     if (!IsSameMedia(path)) {
-        ResetDrive(GetTopLevelItem(item));
+        DoLater(Later::ResetDrive, path.substr(0, 3));
         return 1;
     }
     if (!IsFolderPath(path)) {
-        m_treeDirs.DeleteItem(item);
+        DoLater(Later::Delete, path);
         return 1;
     }
     DeleteChildren(item);
     return FillChildren(item, path) == 0 ? 1 : 0;
 }
 
-void CDirSelectDlg::OnCollapsed()
+// Asked each time the tree draws a folder item; the folder is looked into
+// once until the next refresh. An open item shows its button without a look.
+void CDirSelectDlg::OnGetdispinfoDirTree(NMTVDISPINFOA& info)
 {
-    std::vector<std::string> paths;
-    paths.swap(m_arrCollapsed);
-    for (const std::string& path : paths) {
-        const HTREEITEM item = FindItem(path);
-        if (item && !m_treeDirs.IsExpanded(item))
-            CheckCollapsedItem(item, path);
+    if (!(info.item.mask & TVIF_CHILDREN))
+        return;
+    const HTREEITEM item = info.item.hItem;
+    if (IsOpen(item)) {
+        info.item.cChildren = 1;
+        return;
+    }
+    auto known = m_buttons.find(item);
+    if (known == m_buttons.end())
+        known = m_buttons.emplace(item, HasSubfolders(GetItemPath(item))).first;
+    info.item.cChildren = known->second;
+}
+
+void CDirSelectDlg::DoLater(Later what, const std::string& path)
+{
+    m_arrLater.push_back({what, path});
+    Post(kLaterMessage);
+}
+
+// Items are found again by their paths: the tree may have changed since.
+void CDirSelectDlg::OnLater()
+{
+    std::vector<LaterWork> work;
+    work.swap(m_arrLater);
+    for (const LaterWork& later : work) {
+        const HTREEITEM item = FindItem(later.path);
+        if (!item)
+            continue;
+        switch (later.what) {
+        case Later::CheckCollapsed:
+            if (!m_treeDirs.IsExpanded(item))
+                CheckCollapsedItem(item, later.path);
+            break;
+        case Later::ResetDrive:
+            ResetDrive(item);
+            break;
+        case Later::Delete:
+            if (!IsFolderPath(later.path))
+                m_treeDirs.DeleteItem(item);
+            break;
+        }
     }
 }
 
@@ -175,9 +216,9 @@ void CDirSelectDlg::CheckCollapsedItem(HTREEITEM item, const std::string& path)
     }
     DeleteChildren(item);
     if (IsTopLevel(item))
-        InsertDummyChild(item);
+        SetChildMarker(item, true);
     else
-        MarkIfHasSubfolders(item, path);
+        ForgetChildMarker(item);
 }
 
 void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)

@@ -1,14 +1,16 @@
 #pragma once
 // The folder tree: the machine's drives and their folders, read from disk
-// only when an item is expanded, with removable media checked before use and
-// the fixed, network and RAM drives followed by watcher threads while the
-// dialog is open. After IDOK, m_strSelPath holds the chosen folder with a
-// trailing backslash, or is empty when nothing was ever selected.
+// only when an item is expanded (and whether a folder has subfolders, for its
+// expand button, only when its item is drawn), with removable media checked
+// before use and the fixed, network and RAM drives followed by watcher
+// threads while the dialog is open. After IDOK, m_strSelPath holds the
+// chosen folder with a trailing backslash, or is empty when nothing was ever
+// selected.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "browse/MediaSerials.h"
@@ -30,18 +32,31 @@ public:
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
-    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
 
 private:
     static constexpr int kDrives = 26;
     // Timer ids of refreshes put off behind input, one per drive.
     static constexpr UINT_PTR kRefreshTimer = 100;
 
+    // What waits until the tree has finished with an item it notified about.
+    enum class Later {
+        CheckCollapsed, // an item was collapsed
+        ResetDrive,     // the drive's medium was found missing or swapped
+        Delete,         // the item's folder was found gone
+    };
+    struct LaterWork {
+        Later what;
+        std::string path; // of the item; of the drive root for ResetDrive
+    };
+
     // Dialog and notifications (DirSelectDlg.cpp)
     void InsertDrives();
     void InsertDrive(const std::string& root);
     LRESULT OnItemexpandingDirTree(const NMTREEVIEWA& notify);
-    void OnCollapsed();
+    void OnGetdispinfoDirTree(NMTVDISPINFOA& info);
+    void DoLater(Later what, const std::string& path);
+    void OnLater();
     void CheckCollapsedItem(HTREEITEM item, const std::string& path);
     void OnSelchangedDirTree(const NMTREEVIEWA& notify);
     int SelectPath(const std::string& path, bool select);
@@ -58,13 +73,18 @@ private:
     bool IsOpen(HTREEITEM item) const;
     HTREEITEM GetTopLevelItem(HTREEITEM item) const;
     bool IsWithin(HTREEITEM item, HTREEITEM ancestor) const;
-    void InsertDummyChild(HTREEITEM item) const;
+    // A folder's item is inserted without a look into its folder: the tree
+    // asks for its expand button each time it draws the item.
     HTREEITEM InsertFolderItem(HTREEITEM parent, const std::string& name) const;
     int DeleteChildren(HTREEITEM item) const;
-    void MarkIfHasSubfolders(HTREEITEM item, const std::string& path) const;
-    void UpdateChildMarker(HTREEITEM item, const std::string& path) const;
-    void ResetDrive(HTREEITEM root) const;
-    int FillChildren(HTREEITEM item, const std::string& path) const;
+    void SetChildMarker(HTREEITEM item, bool shown);
+    // The folder item's button is looked up again when next drawn.
+    void ForgetChildMarker(HTREEITEM item);
+    // The expand button follows the disk now; children go with the last
+    // subfolder.
+    void UpdateChildMarker(HTREEITEM item, const std::string& path);
+    void ResetDrive(HTREEITEM root);
+    int FillChildren(HTREEITEM item, const std::string& path);
 
     // Removable media (MediaCheck.cpp)
     bool IsSameMedia(const std::string& path);
@@ -74,11 +94,11 @@ private:
     LRESULT OnDirSelmCommand(WPARAM wParam, LPARAM lParam);
     void OnRefreshTimer(UINT_PTR id);
     void OnDriveChanged(int nDrive);
-    void RefreshItem(HTREEITEM item);
-    // Both work in the item's folder, the current directory; names compare
-    // exactly, letter case included.
-    std::set<std::string> PruneChildren(HTREEITEM item);
-    void AddNewChildren(HTREEITEM item, std::set<std::string>& shown);
+    void RefreshDrive(int nDrive);
+    void RefreshItem(HTREEITEM item, const std::string& path);
+    // Names compare exactly, letter case included; false when the folder
+    // cannot be listed, and then nothing changes.
+    bool SyncChildren(HTREEITEM item, const std::string& path);
     void OnDestroy();
 
     std::string m_strInitPath;
@@ -91,8 +111,10 @@ private:
     int m_nWatchThreads = 0;
     PendingRefreshes m_pending;
 
-    // Paths of items collapsed since the last look at them (OnCollapsed).
-    std::vector<std::string> m_arrCollapsed;
+    std::vector<LaterWork> m_arrLater;
+    // The expand buttons of folder items as looked up, kept until the next
+    // refresh; drive roots keep theirs in the tree.
+    std::unordered_map<HTREEITEM, bool> m_buttons;
 
     win::TreeView m_treeDirs;
     win::Window m_staticPath;

@@ -67,14 +67,9 @@ bool CDirSelectDlg::IsWithin(HTREEITEM item, HTREEITEM ancestor) const
     return false;
 }
 
-void CDirSelectDlg::InsertDummyChild(HTREEITEM item) const
-{
-    m_treeDirs.InsertItem(item, TVI_LAST, std::string(), kPictureDummy, kPictureDummy);
-}
-
 HTREEITEM CDirSelectDlg::InsertFolderItem(HTREEITEM parent, const std::string& name) const
 {
-    return m_treeDirs.InsertItem(parent, TVI_SORT, name, kPictureFolder, kPictureOpenFolder);
+    return m_treeDirs.InsertItem(parent, TVI_SORT, name, kPictureFolder, kPictureOpenFolder, I_CHILDRENCALLBACK);
 }
 
 int CDirSelectDlg::DeleteChildren(HTREEITEM item) const
@@ -88,46 +83,54 @@ int CDirSelectDlg::DeleteChildren(HTREEITEM item) const
     return deleted;
 }
 
-void CDirSelectDlg::MarkIfHasSubfolders(HTREEITEM item, const std::string& path) const
+void CDirSelectDlg::SetChildMarker(HTREEITEM item, bool shown)
 {
-    if (HasSubfolders(path))
-        InsertDummyChild(item);
-}
-
-void CDirSelectDlg::UpdateChildMarker(HTREEITEM item, const std::string& path) const
-{
-    if (HasSubfolders(path)) {
-        if (!m_treeDirs.HasChildren(item)) {
-            InsertDummyChild(item);
-            Invalidate();
-        }
-    } else if (m_treeDirs.HasChildren(item)) {
-        DeleteChildren(item);
+    if (IsTopLevel(item)) {
+        m_treeDirs.SetChildren(item, shown);
+        return;
     }
+    m_buttons[item] = shown;
+    m_treeDirs.InvalidateItem(item);
 }
 
-void CDirSelectDlg::ResetDrive(HTREEITEM root) const
+void CDirSelectDlg::ForgetChildMarker(HTREEITEM item)
+{
+    m_buttons.erase(item);
+    m_treeDirs.InvalidateItem(item);
+}
+
+void CDirSelectDlg::UpdateChildMarker(HTREEITEM item, const std::string& path)
+{
+    const bool hasSubfolders = HasSubfolders(path);
+    if (!hasSubfolders)
+        DeleteChildren(item);
+    SetChildMarker(item, hasSubfolders);
+}
+
+void CDirSelectDlg::ResetDrive(HTREEITEM root)
 {
     m_treeDirs.Expand(root, TVE_COLLAPSE);
     DeleteChildren(root);
-    InsertDummyChild(root);
+    SetChildMarker(root, true);
 }
 
-int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path) const
+int CDirSelectDlg::FillChildren(HTREEITEM item, const std::string& path)
 {
     NameList names;
     if (!ListFolderNames(path, names)) {
-        if (IsTopLevel(item))
-            InsertDummyChild(item);
+        // A drive keeps its button, so that it can be tried again.
+        SetChildMarker(item, IsTopLevel(item));
         return 0;
     }
     DropOverlongNames(path, names);
+    if (names.empty())
+        SetChildMarker(item, false);
     // The tree finds a sorted item's place by walking its siblings from the
     // first; offered in falling order, each one goes first at once, so a
     // folder of thousands fills in n log n rather than n squared.
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return ::lstrcmpA(a.c_str(), b.c_str()) > 0; });
     for (const std::string& name : names)
-        MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
+        InsertFolderItem(item, name);
     return static_cast<int>(names.size());
 }

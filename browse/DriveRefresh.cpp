@@ -44,9 +44,12 @@ void CDirSelectDlg::OnRefreshTimer(UINT_PTR id)
 
 void CDirSelectDlg::OnDriveChanged(int nDrive)
 {
-    if (nDrive < 0 || nDrive >= kDrives)
-        return;
-    m_pending.Take(nDrive);
+    if (nDrive >= 0 && nDrive < kDrives)
+        m_pending.Serve(nDrive, [this, nDrive] { RefreshDrive(nDrive); });
+}
+
+void CDirSelectDlg::RefreshDrive(int nDrive)
+{
     const std::string root = DriveRoot(nDrive);
     const HTREEITEM item = FindSibling(m_treeDirs.GetRoot(), root);
     if (!item)
@@ -55,46 +58,39 @@ void CDirSelectDlg::OnDriveChanged(int nDrive)
         ResetDrive(item);
         return;
     }
-    // The refresh looks names up relative to the current directory, which is
-    // put back afterwards.
-    char saved[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(sizeof saved, saved);
-    if (!::SetCurrentDirectoryA(root.c_str()))
-        return;
-    RefreshItem(item);
-    ::SetCurrentDirectoryA(saved);
+    // Only the folders of open items are read. The buttons of the others
+    // are looked up again as the tree draws them: those out of view cost
+    // nothing.
+    m_buttons.clear();
+    RefreshItem(item, root);
+    m_treeDirs.Invalidate();
 }
 
-void CDirSelectDlg::RefreshItem(HTREEITEM item)
+void CDirSelectDlg::RefreshItem(HTREEITEM item, const std::string& path)
 {
     if (!IsOpen(item)) {
-        if (IsTopLevel(item))
-            return;
-        UpdateChildMarker(item, GetItemPath(item));
-        // Also clears an expanded state left on an item whose children have
-        // all gone.
-        m_treeDirs.Expand(item, TVE_COLLAPSE);
+        // Clears an expanded state left on an item whose children have all
+        // gone; on a collapsed item the tree would ask for its button.
+        if (!IsTopLevel(item) && m_treeDirs.IsExpanded(item))
+            m_treeDirs.Expand(item, TVE_COLLAPSE);
         return;
     }
-    std::set<std::string> shown = PruneChildren(item);
-    AddNewChildren(item, shown);
-    for (HTREEITEM child = m_treeDirs.GetChild(item); child; child = m_treeDirs.GetNextSibling(child)) {
-        if (::SetCurrentDirectoryA(m_treeDirs.GetItemText(child).c_str())) {
-            RefreshItem(child);
-            ::SetCurrentDirectoryA("..");
-        }
-    }
+    if (!SyncChildren(item, path))
+        return;
+    for (HTREEITEM child = m_treeDirs.GetChild(item); child; child = m_treeDirs.GetNextSibling(child))
+        RefreshItem(child, JoinPath(path, m_treeDirs.GetItemText(child)));
 }
 
-std::set<std::string> CDirSelectDlg::PruneChildren(HTREEITEM item)
+bool CDirSelectDlg::SyncChildren(HTREEITEM item, const std::string& path)
 {
-    std::set<std::string> kept;
+    NameList names;
+    if (!ListFolderNames(path, names))
+        return false;
+    DropOverlongNames(path, names);
+    std::set<std::string> unshown(names.begin(), names.end());
     for (HTREEITEM child = m_treeDirs.GetChild(item); child;) {
         const HTREEITEM next = m_treeDirs.GetNextSibling(child);
-        const std::string name = m_treeDirs.GetItemText(child);
-        if (IsFolderListedAs(name)) {
-            kept.insert(name);
-        } else {
+        if (unshown.erase(m_treeDirs.GetItemText(child)) == 0) {
             // The tree would move the selection to the next sibling, whose
             // check could delete it while this loop holds it.
             if (IsWithin(m_treeDirs.GetSelection(), child))
@@ -103,19 +99,9 @@ std::set<std::string> CDirSelectDlg::PruneChildren(HTREEITEM item)
         }
         child = next;
     }
-    return kept;
-}
-
-void CDirSelectDlg::AddNewChildren(HTREEITEM item, std::set<std::string>& shown)
-{
-    NameList names;
-    ListFolderNames(".", names);
-    const std::string path = GetItemPath(item);
-    DropOverlongNames(path, names);
-    for (const std::string& name : names) {
-        if (shown.insert(name).second)
-            MarkIfHasSubfolders(InsertFolderItem(item, name), JoinPath(path, name));
-    }
+    for (const std::string& name : unshown)
+        InsertFolderItem(item, name);
+    return true;
 }
 
 void CDirSelectDlg::OnDestroy()

@@ -4,6 +4,8 @@
 // does the work on its own thread.
 #include <windows.h>
 
+#include <functional>
+
 #include "browse/PendingRefreshes.h"
 
 // Posted by a watcher to its dialog; wParam is the drive index (0 for A),
@@ -18,6 +20,10 @@ struct WatchParam {
     HWND hWnd;
     PendingRefreshes* pending;
 };
+
+// Waits until the stop event is signalled; each change signalled meanwhile
+// calls onChange, and the change notification is re-armed.
+void WatchChanges(HANDLE stop, HANDLE change, const std::function<void()>& onChange);
 
 // The thread function; its parameter is a WatchParam.
 unsigned __stdcall WatchDriveThread(void* param);

@@ -39,12 +39,6 @@ bool FolderExists(const std::string& path)
     return FindFirst(path, entry) && IsFolderEntry(entry);
 }
 
-bool IsFolderListedAs(const std::string& name)
-{
-    WIN32_FIND_DATAA entry;
-    return FindFirst(name, entry) && IsFolderEntry(entry) && name == entry.cFileName;
-}
-
 bool IsFolderPath(const std::string& path)
 {
     return path.size() == 3 || FolderExists(path);

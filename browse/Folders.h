@@ -24,9 +24,6 @@ void DropOverlongNames(const std::string& folder, NameList& names);
 bool HasSubfolders(const std::string& path);
 // True when the path (relative ones too) names an existing folder.
 bool FolderExists(const std::string& path);
-// True when a subfolder of the current directory is listed under exactly
-// this name: one renamed only in letter case is another item.
-bool IsFolderListedAs(const std::string& name);
 // A drive root (three characters) counts as a folder without a look at the
 // disk; any other path must name an existing folder.
 bool IsFolderPath(const std::string& path);

@@ -8,12 +8,25 @@ class PendingRefreshes {
 public:
     static constexpr int kDrives = 26;
 
-    // Called by a drive's watcher for each change: true when no refresh of
-    // the drive is waiting yet, so the caller posts one.
-    bool Mark(int nDrive) { return !m_pending[nDrive].exchange(true); }
-    // Called by the dialog when the refresh's message arrives, before it
-    // reads the disk: a change from then on posts again.
-    void Take(int nDrive) { m_pending[nDrive] = false; }
+    // Called by a drive's watcher for each change: posts a refresh through
+    // post, which answers whether the message went, unless one is waiting.
+    // A post that failed (a full queue) leaves none waiting, so the next
+    // change posts again rather than none ever.
+    template <typename Post>
+    void Request(int nDrive, Post post)
+    {
+        if (!m_pending[nDrive].exchange(true) && !post())
+            m_pending[nDrive] = false;
+    }
+    // Called by the dialog when the refresh's message arrives: the drive
+    // stops waiting before the refresh reads the disk, so a change made
+    // while it reads posts again.
+    template <typename Refresh>
+    void Serve(int nDrive, Refresh refresh)
+    {
+        m_pending[nDrive] = false;
+        refresh();
+    }
 
 private:
     std::atomic<bool> m_pending[kDrives] = {};

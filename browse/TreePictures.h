@@ -8,6 +8,4 @@ enum TreePicture {
     kPictureRamDisk = 4,
     kPictureFolder = 5,
     kPictureOpenFolder = 6,
-    // An empty child only gives its parent an expand button.
-    kPictureDummy = kPictureFixed,
 };

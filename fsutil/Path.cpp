@@ -5,6 +5,8 @@
 #include <mbstring.h>
 #include <vector>
 
+#include "fsutil/WideText.h"
+
 namespace {
 
 enum class Trailing { None, AtEnd, Inside };
@@ -69,22 +71,25 @@ std::string ReplaceExtension(const std::string& path, const char* extension)
     return path.substr(0, hasExtension ? dot : path.size()) + extension;
 }
 
-// Read wide and converted whole: the A function cuts a path at MAX_PATH
-// bytes, which a folder of double-byte names reaches at half the characters,
-// and the settings file and the log would be looked for in a cut-off folder.
-std::string GetModulePath()
+// Read wide: the A function cuts a path at MAX_PATH bytes, which a folder of
+// double-byte names reaches at half the characters, and the settings file
+// and the log would be looked for in a cut-off folder.
+std::wstring GetWideModulePath()
 {
     std::wstring wide(MAX_PATH, L'\0');
     DWORD length;
     while ((length = ::GetModuleFileNameW(nullptr, &wide[0], static_cast<DWORD>(wide.size()))) >= wide.size())
         wide.resize(wide.size() * 2);
-    if (length == 0)
-        return std::string();
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), nullptr, 0,
-                                            nullptr, nullptr);
-    std::string path(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), &path[0], bytes, nullptr, nullptr);
-    return path;
+    wide.resize(length);
+    return wide;
+}
+
+// Never a look-alike: "¥" made "\" would name another folder, and the
+// settings file and the log would be read and written there.
+std::string GetModulePath()
+{
+    std::string path;
+    return ToExactText(GetWideModulePath(), path) ? path : std::string();
 }
 
 std::string GetModuleFolder()

@@ -22,7 +22,12 @@ std::string GetFolderPart(const std::string& path);
 // The path with its name's extension, from the name's last dot on, replaced
 // by the given one (".HLP"); a name without a dot gets it added.
 std::string ReplaceExtension(const std::string& path, const char* extension);
-// The running executable's full path, of any length; empty on failure.
+// The running executable's full path, of any length, as the file system
+// holds it; empty on failure.
+std::wstring GetWideModulePath();
+// The same in the code page; empty on failure or when the code page cannot
+// hold it exactly.
 std::string GetModulePath();
-// The running executable's folder, ending in a backslash.
+// The running executable's folder, ending in a backslash; empty as
+// GetModulePath is.
 std::string GetModuleFolder();

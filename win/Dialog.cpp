@@ -42,7 +42,7 @@ INT_PTR Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY: {
         LRESULT result = 0;
-        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+        if (!OnNotify(*reinterpret_cast<NMHDR*>(lParam), result))
             return FALSE;
         SetMessageResult(result);
         return TRUE;
@@ -66,7 +66,7 @@ bool Dialog::OnCommand(int id, int /*code*/)
     }
 }
 
-bool Dialog::OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/)
+bool Dialog::OnNotify(NMHDR& /*header*/, LRESULT& /*result*/)
 {
     return false;
 }

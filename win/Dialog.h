@@ -42,8 +42,9 @@ protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     // Returns true when the command was handled.
     virtual bool OnCommand(int id, int code);
-    // Returns true when handled; result goes back to the control.
-    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
+    // Returns true when handled; result goes back to the control. Some
+    // notifications are answered in their own structure (TVN_GETDISPINFO).
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 

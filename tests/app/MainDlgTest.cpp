@@ -1,6 +1,9 @@
 // The main window at rest, and its settings file.
+#include <shlobj.h>
+
 #include "MainWindow.h"
 #include "fsutil/ErrorText.h"
+#include "fsutil/WideText.h"
 #include "win/Handle.h"
 
 TEST_F(MainWindow, FirstStartShowsTheDefaultsAndEveryControlIsWired)
@@ -74,10 +77,11 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     ASSERT_TRUE(Open());
     EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES).size(), 2u);
+    const std::string longEntry = std::string(300, '/') + "*.zzz";
     ui::SetText(dlg, IDC_FOLDER, "Q:\\typed");
-    ui::TypeText(dlg, IDC_FILETYPES, "*.zzz");
+    ui::TypeText(dlg, IDC_FILETYPES, longEntry);
     EXPECT_TRUE(Close());
-    EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", "*.zzz", kBuildTypes, kTempTypes}));
+    EXPECT_EQ(ReadLines(spec), (Lines{"Q:\\typed", longEntry, kBuildTypes, kTempTypes}));
 
     // Held at the start: a warning, the defaults, and no save; at closing: a warning.
     const std::string old = ReadBytes(spec);
@@ -88,6 +92,9 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     ASSERT_TRUE(Open(GetSystemErrorText(ERROR_SHARING_VIOLATION)));
     EXPECT_EQ(ui::GetComboItems(dlg, IDC_FILETYPES), (Lines{kBuildTypes, kTempTypes}));
     held.Reset();
+    ui::Command(dlg, IDCANCEL);
+    EXPECT_TRUE(Warns("設定ﾌｧｲﾙ '" + spec + "' は起動時に読めなかったため、上書きしません．今回の設定は保存されません．\n" +
+                      GetSystemErrorText(ERROR_SHARING_VIOLATION)));
     EXPECT_TRUE(Close());
     EXPECT_EQ(ReadBytes(spec), old);
     ASSERT_TRUE(Open());
@@ -97,4 +104,39 @@ TEST_F(MainWindow, SettingsComeFromTheFileAndGoBackAtClosing)
     EXPECT_TRUE(Close());
     held.Reset();
     EXPECT_EQ(ReadBytes(spec), old);
+}
+
+// As the shell drops: wide names, each ending in a null, in a block the window
+// frees. A path on the command line is taken as the window opens.
+TEST_F(MainWindow, TakesTheFolderOfTheFirstDroppedItemOrOfItsCommandLineUnlessItCannotBeNamedOrARunIsOn)
+{
+    const std::string file = home.MakeFile("work\\sub\\a.tmp");
+    const auto drop = [&](std::wstring names) {
+        names += L'\0';
+        auto* files = static_cast<DROPFILES*>(::GlobalAlloc(GMEM_ZEROINIT, sizeof(DROPFILES) + names.size() * 2 + 2));
+        files->pFiles = sizeof(DROPFILES);
+        files->fWide = TRUE;
+        names.copy(reinterpret_cast<wchar_t*>(files + 1), names.size());
+        ::PostMessageA(dlg, WM_DROPFILES, reinterpret_cast<WPARAM>(files), 0);
+        return ui::Flush(dlg) ? ui::GetItemText(dlg, IDC_FOLDER) : std::string();
+    };
+    const std::wstring unheld = ToWide(home.Path()) + L"\\x\u00A5y";
+    const std::string refusal = "'" + home / "x?y' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．";
+    ASSERT_TRUE(Open(refusal, unheld));
+    EXPECT_EQ(ui::GetItemText(dlg, IDC_FOLDER), home.Path() + "\\");
+    EXPECT_EQ(drop(ToWide(home / "work")), home / "work\\");
+    EXPECT_EQ(drop(ToWide(home / "gone")), home / "gone");
+    EXPECT_EQ(drop(ToWide(file) + L'\0' + ToWide(home.Path())), home / "work\\sub\\");
+    EXPECT_EQ(drop(unheld), home / "work\\sub\\");
+    EXPECT_TRUE(Warns(refusal));
+    const std::string deep = home / std::string(259 - home.Path().size(), 'd');
+    EXPECT_EQ(drop(ToWide(deep)), home / "work\\sub\\");
+    EXPECT_TRUE(Warns("'" + deep + "' はﾊﾟｽが 259 ﾊﾞｲﾄを超えるため、処理開始ﾌｫﾙﾀﾞにできません．"));
+
+    ui::Click(dlg, IDC_CONFIRM_EACH);
+    Run(home / "work", "*.tmp");
+    const HWND confirm = WaitForConfirm();
+    EXPECT_EQ(drop(ToWide(home.Path())), home / "work");
+    ui::Click(confirm, IDCANCEL);
+    EXPECT_TRUE(Reports("0 件のファイルを削除しました."));
 }

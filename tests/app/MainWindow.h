@@ -23,12 +23,12 @@ protected:
     void TearDown() override { EXPECT_TRUE(Close()); }
 
     // A warning expected before the window shows is answered first.
-    ::testing::AssertionResult Open(const std::string& warning = "")
+    ::testing::AssertionResult Open(const std::string& warning = "", const std::wstring& handed = L"")
     {
-        m_thread = std::make_unique<ui::ModalThread>([folder = home.Path() + "\\"] {
+        m_thread = std::make_unique<ui::ModalThread>([folder = home.Path() + "\\", handed] {
             INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS};
             ::InitCommonControlsEx(&controls);
-            return CPurgoxDlg(nullptr, folder).DoModal();
+            return CPurgoxDlg(nullptr, folder, handed).DoModal();
         });
         if (::testing::AssertionResult warned = warning.empty() ? ::testing::AssertionSuccess() : Warns(warning); !warned)
             return warned;

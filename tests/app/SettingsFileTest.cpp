@@ -1,5 +1,7 @@
-// The settings file byte for byte, and a failed save that keeps the old one.
+// The settings file byte for byte, and a save that keeps the old one until the new one is whole.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "TestFolder.h"
 #include "app/SettingsFile.h"
@@ -26,10 +28,11 @@ TEST(SettingsFile, ReadsTheFolderLineThenEveryEntryLine)
     EXPECT_EQ(ReadSettings(home / "none.dat", missing), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
-TEST(SettingsFile, WritesEachLineWithCrLfAndKeepsTheOldFileWhenAWriteFails)
+TEST(SettingsFile, WritesEachLineWithCrLfBesideTheOldFileWhichStaysWithItsAttributesOrWhole)
 {
     TestFolder home;
     const std::string path = home / "Purgox.dat";
+    WriteBytes(home / "Purgox.new", "the user's");
     EXPECT_EQ(WriteSettings(path, Settings{"C:\\作業\\", {"", "*.ソ"}}), 0u);
     const std::string old = ReadBytes(path);
     EXPECT_EQ(old, "C:\\作業\\\r\n\r\n*.ソ\r\n");
@@ -37,8 +40,11 @@ TEST(SettingsFile, WritesEachLineWithCrLfAndKeepsTheOldFileWhenAWriteFails)
         const win::Handle held(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         EXPECT_NE(WriteSettings(path, Settings{"C:\\", {"*.new"}}), 0u);
     }
-    EXPECT_FALSE(PathExists(home / "Purgox.new"));
-    home.MakeFolder("Purgox.new");
-    EXPECT_EQ(WriteSettings(path, Settings{"C:\\", {"*.new"}}), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(ReadBytes(path), old);
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(WriteSettings(path, Settings{"C:\\", {"*.new"}}), 0u);
+    EXPECT_EQ(ReadBytes(path), "C:\\\r\n*.new\r\n");
+    EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.Path()), {}), 2);
+    EXPECT_EQ(ReadBytes(home / "Purgox.new"), "the user's");
 }

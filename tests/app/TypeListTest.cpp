@@ -3,11 +3,11 @@
 
 #include "app/TypeList.h"
 
-TEST(TypeList, SplitsAtEverySlashKeepingBlanksAndComparesAsciiLettersCaseBlind)
+TEST(TypeList, SplitsAtEverySlashKeepingBlanksComparesAsciiLettersCaseBlindAndNeverEmpties)
 {
     const std::pair<std::string, NameList> splits[] = {
         {"/*.tmp//*.bak/", {"*.tmp", "*.bak"}}, {"/", {}}, {"*.tmp / *.bak", {"*.tmp ", " *.bak"}},
-        {"ソ*.obj/x", {"ソ*.obj", "x"}},
+        {"ソ*.obj/x", {"ソ*.obj", "x"}}, {std::string(300, '/') + "*.x", {"*.x"}},
     };
     for (const auto& [entry, patterns] : splits)
         EXPECT_EQ(SplitPatterns(entry), patterns) << entry;
@@ -17,4 +17,7 @@ TEST(TypeList, SplitsAtEverySlashKeepingBlanksAndComparesAsciiLettersCaseBlind)
     };
     for (const auto& [a, b, same] : pairs)
         EXPECT_EQ(SameTypeText(a, b), same) << a << " / " << b;
+    NameList types{"*.a"};
+    RemoveType(types, 0);
+    EXPECT_EQ(types, BuiltInTypes());
 }

@@ -1,8 +1,6 @@
 // The folder tree dialog's wiring, from the drives down to the watchers.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "TreeDialog.h"
 #include "browse/TreePictures.h"
 
@@ -23,6 +21,7 @@ TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
     std::string typed = area / "data\\";
     ::CharLowerA(&typed[0]);
     TreeDialog dlg(typed);
+    const HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, CheckExpanding, nullptr, dlg.ThreadId());
     EXPECT_EQ(ui::GetFocusedItem(dlg.Dialog()), IDC_DIR_TREE);
     for (const auto& [root, picture] : {std::pair<const char*, int>{"C:\\", kPictureFixed}, {"P:\\", kPictureFixed},
                                         {"R:\\", kPictureRemovable}, {"S:\\", kPictureCdRom}})
@@ -50,13 +49,15 @@ TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
     const std::string medium = TestDriveFolder("removable");
     ASSERT_TRUE(::MoveFileA(medium.c_str(), (medium + ".out").c_str()));
     dlg.ClickButton(drive);
-    EXPECT_FALSE(dlg.IsExpanded(drive));
-    EXPECT_TRUE(dlg.HasChildren(drive));
+    ASSERT_TRUE(ui::Flush(dlg.Dialog()));
+    EXPECT_TRUE(!dlg.IsExpanded(drive) && dlg.HasButton(drive));
     EXPECT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
     dlg.ClickButton(drive);
     dlg.Select(dlg.Find(area.Path()));
     EXPECT_EQ(dlg.Close(IDOK), IDOK);
     EXPECT_EQ(dlg.SelectedPath(), area.Path() + "\\");
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_itemsLostInExpanding, 0);
 
     // Asked for a folder that is not there, the tree selects nothing. A second
     // dialog leaves no handle behind (values are multiples of 4, the first few
@@ -77,9 +78,28 @@ TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
     EXPECT_TRUE(ui::WaitUntil([&] { return countHandles() - handles <= 1; })) << handles;
 }
 
+// No watcher follows R:, so a button shows what the tree found when it looked.
+TEST(DirTree, LooksForExpandButtonsWhenItDrawsTheItems)
+{
+    const TestFolder area("R:\\");
+    for (int n = 100; n < 160; ++n)
+        area.MakeFolder("S" + std::to_string(n) + (n == 100 ? "\\Inner" : ""));
+    TreeDialog dlg(area.Path());
+    const auto item = [&](const char* name) { return dlg.Find(area / name); };
+    ::UpdateWindow(dlg.Handle());
+    EXPECT_TRUE(dlg.HasButton(item("S100")) && !dlg.HasButton(item("S101")));
+    // A button whose folder turns out empty goes when clicked.
+    RemoveTree(area / "S100\\Inner");
+    dlg.ClickButton(item("S100"));
+    EXPECT_FALSE(dlg.IsExpanded(item("S100")) || dlg.HasButton(item("S100")));
+    // Out of view until now, so not yet looked at.
+    area.MakeFolder("S159\\Inner");
+    dlg.Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item("S159")));
+    EXPECT_TRUE(dlg.HasButton(item("S159")));
+}
+
 TEST(DirTree, FollowsFolderChangesOnAWatchedDrive)
 {
-    const auto current = std::filesystem::current_path();
     const TestFolder before("P:\\");
     TreeDialog dlg("P:\\");
     const auto shown = [&](const std::string& path) { return dlg.Children(dlg.Find(path)); };
@@ -99,29 +119,26 @@ TEST(DirTree, FollowsFolderChangesOnAWatchedDrive)
     const TestFolder area("P:\\");
     for (const char* folder : {"B", "B2", "D\\Inside"})
         area.MakeFolder(folder);
-    ASSERT_TRUE(until("P:", [&] { return shown(area.Path()) == Texts{""}; }));
+    ASSERT_TRUE(until("P:", [&] { return dlg.HasButton(dlg.Find(area.Path())); }));
     dlg.ClickButton(dlg.Find(area.Path()));
     ASSERT_TRUE(until(area.Path(), [&] { return dlg.Find(area / "Probe") != nullptr; }));
     dlg.ClickButton(dlg.Find(area / "D"));
     dlg.Select(dlg.Find(area / "B"));
 
     // The selected folder and the one after it go: the selection moves up.
-    area.MakeFolder("C\\Inside");
+    area.MakeFolder("C");
     area.MakeFolder("D\\New");
     RemoveTree(area / "B");
     RemoveTree(area / "B2");
     EXPECT_TRUE(until("P:", [&] {
         return shown(area.Path()) == Texts{"C", "D"} && shown(area / "D") == Texts{"Inside", "New"};
     }));
-    EXPECT_EQ(shown(area / "C"), Texts{""});
     EXPECT_EQ(dlg.ShownPath(), area.Path());
-    // A folder loses its button with its last subfolder.
+    // A shown folder gains its button with its first subfolder and loses it with its last.
+    EXPECT_FALSE(dlg.HasButton(dlg.Find(area / "C")));
+    area.MakeFolder("C\\Inside");
+    EXPECT_TRUE(until("P:", [&] { return dlg.HasButton(dlg.Find(area / "C")); }));
     ::RemoveDirectoryA((area / "C\\Inside").c_str());
-    EXPECT_TRUE(until("P:", [&] { return shown(area / "C").empty(); }));
-    // Refreshes put the working folder back, and end: a watcher that never rearms would go on.
-    int away = 0;
-    for (int sample = 0; sample < 60; ++sample, ::Sleep(5))
-        away += std::filesystem::current_path() != current;
-    EXPECT_LT(away, 30);
+    EXPECT_TRUE(until("P:", [&] { return !dlg.HasButton(dlg.Find(area / "C")); }));
     EXPECT_EQ(dlg.Close(IDOK), IDOK);
 }

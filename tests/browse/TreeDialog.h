@@ -2,6 +2,8 @@
 // The folder tree dialog on a thread of its own, driven through its tree.
 #include <windows.h>
 
+#include <atomic>
+
 #include "DialogDriver.h"
 #include "TestFolder.h"
 #include "browse/DirSelectDlg.h"
@@ -10,6 +12,19 @@
 #include "win/TreeView.h"
 
 using Texts = std::vector<std::string>;
+
+// Items gone when the expanding notification about them returns (the tree goes on
+// using them; native controls do not forgive it), as a WH_CALLWNDPROCRET hook sees.
+inline std::atomic<int> g_itemsLostInExpanding{0};
+
+inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto& call = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    auto* notify = reinterpret_cast<NMTREEVIEWA*>(call.lParam);
+    if (call.message == WM_NOTIFY && notify->hdr.code == TVN_ITEMEXPANDINGA)
+        g_itemsLostInExpanding += !TreeView_GetItem(notify->hdr.hwndFrom, &notify->itemNew);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class TreeDialog : public win::TreeView {
 public:
@@ -45,7 +60,14 @@ public:
         Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
         return tvi.iImage * 10 + tvi.iSelectedImage;
     }
+    // As the tree shows it; asks the dialog when the tree has not yet.
+    bool HasButton(HTREEITEM item) const
+    {
+        TVITEMA tvi{TVIF_CHILDREN, item, 0, 0, nullptr, 0, 0, 0, 0, 0};
+        return TreeView_GetItem(Handle(), &tvi) && tvi.cChildren != 0;
+    }
     HWND Dialog() const { return ::GetParent(Handle()); }
+    DWORD ThreadId() const { return ::GetWindowThreadProcessId(Handle(), nullptr); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
     // A click on the item's expand button, as the user makes it.
     void ClickButton(HTREEITEM item) const

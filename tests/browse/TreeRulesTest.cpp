@@ -5,9 +5,11 @@
 #include <tuple>
 #include <vector>
 
+#include "browse/DriveWatcher.h"
 #include "browse/MediaSerials.h"
 #include "browse/PendingRefreshes.h"
 #include "browse/TreeNames.h"
+#include "win/Handle.h"
 
 TEST(TreeRules, PathsNamesMediaAndRefreshes)
 {
@@ -31,8 +33,19 @@ TEST(TreeRules, PathsNamesMediaAndRefreshes)
     for (const auto& [serial, same] : {std::pair<DWORD, bool>{kNoSerial, false}, {a, true}, {a, true}, {b, false},
                                        {b, true}, {kNoSerial, false}, {kNoSerial, false}, {a, true}})
         EXPECT_EQ(media.IsSame(17, serial), same) << std::hex << serial;
+    // One refresh waits per drive; a change during a refresh posts again, and
+    // so does the next change after a post that failed (the second here).
     PendingRefreshes pending;
-    EXPECT_EQ(std::vector<bool>({pending.Mark(15), pending.Mark(15), pending.Mark(16),
-                                 (pending.Take(15), pending.Mark(15)), pending.Mark(16)}),
-              std::vector<bool>({true, false, true, true, false}));
+    std::vector<int> posted;
+    const auto request = [&](int drive) { pending.Request(drive, [&] { return posted.push_back(drive), posted.size() != 2; }); };
+    for (int drive : {15, 15, 16, 16})
+        request(drive);
+    pending.Serve(15, [&] { request(15); });
+    EXPECT_EQ(posted, (std::vector<int>{15, 16, 16, 15}));
+
+    // A stop ends the watch at once, however many changes wait.
+    const win::Handle stop(::CreateEventA(nullptr, TRUE, TRUE, nullptr)), change(::CreateEventA(nullptr, TRUE, TRUE, nullptr));
+    int changes = 0;
+    WatchChanges(stop.Get(), change.Get(), [&] { ++changes == 3 && ::ResetEvent(change.Get()); });
+    EXPECT_EQ(changes, 0);
 }

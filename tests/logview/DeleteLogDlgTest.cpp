@@ -2,6 +2,7 @@
 
 #include "DialogDriver.h"
 #include "TestFolder.h"
+#include "fsutil/ErrorText.h"
 #include "logview/DeleteLogDlg.h"
 #include "res/resource.h"
 
@@ -15,4 +16,8 @@ TEST(DeleteLogViewer, ShowsTheHeaderAsCaptionAndEachEntryAsALine)
     WriteBytes(folder / "log", header + "\r\n" + entries[0] + "\r\n" + entries[1] + "\r\n" + entries[2] + "\n");
     const ui::ModalThread viewer([&] { return CDeleteLog(folder / "log", nullptr).DoModal(); });
     EXPECT_EQ(ui::GetListItems(viewer.WaitForDialog(header), IDC_LOG_LIST), entries);
+    // A missing log is said first; the viewer then shows nothing.
+    const ui::ModalThread missing([&] { return CDeleteLog(folder / "none", nullptr).DoModal(); });
+    EXPECT_EQ(ui::DismissMessageBox(ui::kDefaultBoxCaption), GetSystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(ui::GetListItems(missing.WaitForDialog("削除ログ"), IDC_LOG_LIST).empty());
 }
