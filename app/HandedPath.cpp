@@ -7,24 +7,10 @@
 #include "fsutil/WideText.h"
 #include "win/Format.h"
 
-namespace {
-
-std::wstring FullPath(const std::wstring& path)
-{
-    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return path;
-    std::wstring full(size, L'\0');
-    full.resize(::GetFullPathNameW(path.c_str(), size, &full[0], nullptr));
-    return full;
-}
-
-} // namespace
-
 // Never best-fitted: a look-alike ("¥" made "\") would name another folder.
 HandedFolder TakeHandedPath(const std::wstring& handed)
 {
-    const std::wstring path = FullPath(handed);
+    const std::wstring path = ToFullPath(handed);
     std::string text;
     if (!ToExactText(path, text))
         return {false, win::FormatText("'%s' はｼﾌﾄJISで表せない文字を含むため、処理開始ﾌｫﾙﾀﾞにできません．",

@@ -221,6 +221,7 @@ void CDirSelectDlg::CheckCollapsedItem(HTREEITEM item, const std::string& path)
         ForgetChildMarker(item);
 }
 
+// The tree goes on with the new selection after this notification too.
 void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)
 {
     // A cleared selection names no item: there is nothing to check, and
@@ -230,12 +231,12 @@ void CDirSelectDlg::OnSelchangedDirTree(const NMTREEVIEWA& notify)
         return;
     const std::string path = GetItemPath(item);
     if (!IsSameMedia(path)) {
-        ResetDrive(GetTopLevelItem(item));
+        DoLater(Later::ResetDrive, path.substr(0, 3));
         SetSelectedPath(path);
         return;
     }
     if (!IsFolderPath(path)) {
-        m_treeDirs.DeleteItem(item);
+        DoLater(Later::Delete, path);
         return;
     }
     if (!IsOpen(item))

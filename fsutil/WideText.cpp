@@ -46,13 +46,20 @@ bool ToExactText(const std::wstring& wide, std::string& text)
     return !lacking && ToWide(text) == wide;
 }
 
+std::wstring ToFullPath(const std::wstring& path)
+{
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size ? ::GetFullPathNameW(path.c_str(), size, &full[0], nullptr) : 0;
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return full;
+}
+
 std::wstring ToLongFolderPath(const std::string& folder)
 {
-    const std::wstring wide = ToWide(folder);
-    const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD length = size ? ::GetFullPathNameW(wide.c_str(), size, &full[0], nullptr) : 0;
-    full.resize(length < size ? length : 0);
+    std::wstring full = ToFullPath(ToWide(folder));
     if (full.size() > 3 && full.back() == L'\\')
         full.pop_back();
     return L"\\\\?\\" + full;

@@ -12,6 +12,9 @@ std::string ToShown(const std::wstring& wide);
 // True, with the code page's text, when the code page holds every character
 // of the wide text exactly.
 bool ToExactText(const std::wstring& wide, std::string& text);
+// The path from a drive's root, relative parts resolved as the path
+// functions resolve them; the path itself when it cannot be.
+std::wstring ToFullPath(const std::wstring& path);
 // The folder's full path for the W functions in the "\\?\" form, which takes
-// any length: relative parts resolved, no trailing backslash but a root's.
+// any length: no trailing backslash but a root's.
 std::wstring ToLongFolderPath(const std::string& folder);

@@ -21,7 +21,7 @@ TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
     std::string typed = area / "data\\";
     ::CharLowerA(&typed[0]);
     TreeDialog dlg(typed);
-    const HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, CheckExpanding, nullptr, dlg.ThreadId());
+    const HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, CheckNotification, nullptr, dlg.ThreadId());
     EXPECT_EQ(ui::GetFocusedItem(dlg.Dialog()), IDC_DIR_TREE);
     for (const auto& [root, picture] : {std::pair<const char*, int>{"C:\\", kPictureFixed}, {"P:\\", kPictureFixed},
                                         {"R:\\", kPictureRemovable}, {"S:\\", kPictureCdRom}})
@@ -57,7 +57,7 @@ TEST(DirTree, ReadsFoldersDropsWhatHasGoneChecksTheMediumAndLeavesNoHandle)
     EXPECT_EQ(dlg.Close(IDOK), IDOK);
     EXPECT_EQ(dlg.SelectedPath(), area.Path() + "\\");
     ::UnhookWindowsHookEx(hook);
-    EXPECT_EQ(g_itemsLostInExpanding, 0);
+    EXPECT_EQ(g_itemsLostInNotification, 0);
 
     // Asked for a folder that is not there, the tree selects nothing. A second
     // dialog leaves no handle behind (values are multiples of 4, the first few

@@ -13,16 +13,19 @@
 
 using Texts = std::vector<std::string>;
 
-// Items gone when the expanding notification about them returns (the tree goes on
-// using them; native controls do not forgive it), as a WH_CALLWNDPROCRET hook sees.
-inline std::atomic<int> g_itemsLostInExpanding{0};
+// Items gone when the expanding or selection notification about them returns
+// (the tree goes on using them; native controls do not forgive it), as a
+// WH_CALLWNDPROCRET hook sees.
+inline std::atomic<int> g_itemsLostInNotification{0};
 
-inline LRESULT CALLBACK CheckExpanding(int code, WPARAM wParam, LPARAM lParam)
+inline LRESULT CALLBACK CheckNotification(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto& call = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     auto* notify = reinterpret_cast<NMTREEVIEWA*>(call.lParam);
-    if (call.message == WM_NOTIFY && notify->hdr.code == TVN_ITEMEXPANDINGA)
-        g_itemsLostInExpanding += !TreeView_GetItem(notify->hdr.hwndFrom, &notify->itemNew);
+    if (call.message == WM_NOTIFY && (notify->hdr.code == TVN_ITEMEXPANDINGA || notify->hdr.code == TVN_SELCHANGEDA)) {
+        TVITEMA item{TVIF_HANDLE, notify->itemNew.hItem, 0, 0, nullptr, 0, 0, 0, 0, 0};
+        g_itemsLostInNotification += item.hItem && !TreeView_GetItem(notify->hdr.hwndFrom, &item);
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

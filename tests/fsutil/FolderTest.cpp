@@ -6,7 +6,7 @@
 
 // "C:sub" would name a folder below the current directory. R: is the tests'
 // removable drive: with its folder moved aside it has no medium.
-TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
+TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDriveAndTheSystemsTexts)
 {
     TestFolder dir;
     const std::string file = dir.MakeFile("sub\\f.txt");
@@ -31,11 +31,8 @@ TEST(CheckFolder, OnlyExistingFoldersFromTheRootOfAReadyDrive)
     EXPECT_FALSE(CheckFolder("R:\\"));
     ASSERT_TRUE(::MoveFileA((medium + ".out").c_str(), medium.c_str()));
     EXPECT_TRUE(CheckFolder("R:\\"));
-}
-
-// ERROR_DISK_CHANGE's text has an insert, never filled from no arguments.
-TEST(GetSystemErrorText, TheSystemsTextOrTheNumber)
-{
+    // The system's texts: ERROR_DISK_CHANGE's has an insert, never filled
+    // from no arguments; a code without one gives its number.
     EXPECT_EQ(GetSystemErrorText(ERROR_FILE_NOT_FOUND), "ファイルが見つかりません。");
     EXPECT_NE(GetSystemErrorText(ERROR_DISK_CHANGE).find("%1"), std::string::npos);
     EXPECT_NE(GetSystemErrorText(0x2345678).find(std::to_string(0x2345678)), std::string::npos);

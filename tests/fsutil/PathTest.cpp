@@ -1,7 +1,6 @@
-// Path and pattern texts: "?" (none at a dot or at the end, as in the
-// system's search), a star that must back off, dots and blanks at the ends,
-// letter case beyond ASCII, and double-byte characters. ソ is 83 5C, ア 83 41,
-// and 83 61 is another.
+// Path and pattern texts: "?" (none at a dot or at the end, as in Windows'
+// search), a star that must back off, dots and blanks at the ends, and
+// double-byte characters (ソ is 83 5C).
 #include <gtest/gtest.h>
 
 #include "fsutil/Find.h"
@@ -28,16 +27,11 @@ TEST(PathTexts, BackslashesAndFolderPartByCharacters)
 TEST(PathTexts, PatternsMatchWholeNamesByTheSearchsRules)
 {
     const std::tuple<const char*, const char*, bool> cases[] = {
-        {"a.obj.obj", "*.obj", true},   {"a.obj.txt", "*.obj", false},  {"ab.c", "a?.c", true},
-        {"a.c", "a?.c", true},          {"a.b.c", "a?b.c", false},      {"abc", "a?", false},
-        {"x", "x.?", true},             {"a.b", "????????.???", true},  {"x", "x?.c", false},
-        {"Zq.Tmp", "zQ.tMP", true},     {"a", "a.*", true},             {"aab", "*ab", true},
-        {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true}, {"[\\]^_@", "{|}~\x7f`", false},
-        {"readme", "*.", true},         {"readme.txt", "*.", false},    {"a.tmp", "*.tmp. .", true},
-        {"a.tmpx", "*.tmp ", false},    {"a.tmp", " *.tmp", false},     {" h.tmp", " *.tmp", true},
-        {"ソ.tmp", "?.tmp", true},      {"ソース.tmp", "ソ*.tmp", true}, {"ア.tmp", "ソ.tmp", false},
-        {"\x83\x61.tmp", "ア.tmp", false}, {"ア.tmp", "*a.tmp", false}, {"xア.tmp", "x*A.tmp", false},
-        {"x.ＴＭＰ", "*.ｔｍｐ", true}, {"Ωж.tmp", "ωЖ.*", true},        {"ｱ.tmp", "ア.tmp", false},
+        {"a.obj.obj", "*.obj", true}, {"a.obj.txt", "*.obj", false}, {"ab.c", "a?.c", true},  {"a.c", "a?.c", true},
+        {"a.b.c", "a?b.c", false},    {"abc", "a?", false},          {"x", "x.?", true},      {"x", "x?.c", false},
+        {"a.b", "????????.???", true}, {"a", "a.*", true},           {"aab", "*ab", true},    {"readme", "*.", true},
+        {"readme.txt", "*.", false},  {"a.tmp", "*.tmp. .", true},   {"a.tmpx", "*.tmp ", false},
+        {"a.tmp", " *.tmp", false},   {" h.tmp", " *.tmp", true},    {"x.ＴＭＰ", "*.ｔｍｐ", true},
     };
     for (const auto& [name, pattern, matches] : cases)
         EXPECT_EQ(CWildcard(pattern).Matches(FoldCase(ToWide(name))), matches) << name << " / " << pattern;
