@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds, then times the program through its window against the bare walk and
+# Builds, then times the program through its window against a fast walk and
 # Wine's "del /s /q" on trees of 1,001 and 10,010 folders (20 files each,
-# half matching; "quick" skips the larger tree), its start-up, and the folder
-# tree on the fixed test drive. The load before and after is printed too: on a
-# shared machine the figures mean something only within one run.
+# half matching) and on copies of two real folders ("quick" keeps only the
+# smaller tree; "program=PATH" times another build), its start-up, and the
+# folder tree on the fixed test drive. The load before and after is printed
+# too: on a shared machine the figures mean something only within one run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
