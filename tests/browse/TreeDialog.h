@@ -72,9 +72,8 @@ public:
     HWND Dialog() const { return ::GetParent(Handle()); }
     DWORD ThreadId() const { return ::GetWindowThreadProcessId(Handle(), nullptr); }
     std::string ShownPath() const { return ui::GetItemText(Dialog(), IDC_DIR_PATH); }
-    // A click on the item's expand button, as the user makes it, once what
-    // the dialog put off is done: it may move the items, and a click beside
-    // the button would start the tree's drag loop, which waits forever.
+    // A click on the expand button, as the user makes it, once what the dialog put off (it may move the
+    // items) is done: a click beside the button would start the tree's drag loop, which waits forever.
     void ClickButton(HTREEITEM item) const
     {
         ui::Flush(Dialog());

@@ -222,8 +222,7 @@ TEST(DeleteRun, AStopEndsTheDeletionsAtOnceButNotTheWalk)
     EXPECT_EQ(atStop, std::make_pair(f.host.deletions, f.host.log.size()));
     EXPECT_EQ(f.run.m_nDeleted, 4);
     EXPECT_FALSE(PathExists(s / "zz_empty"));
-    EXPECT_EQ(f.host.status.size(), 22u);
-    EXPECT_EQ(f.host.status.at(1), "ﾌｫﾙﾀﾞ '" + (s / "d0") + "' を処理中です...");
+    EXPECT_EQ(f.host.status.size(), 22u) << "a folder entered after the stop is still named";
     EXPECT_EQ(f.host.lists, 22) << "one listing a folder";
 
     // The fourth file is deleted but its line is lost: nothing after it.
