@@ -1,10 +1,11 @@
 #pragma once
-// The one loop over a folder search, shared by the deletion run's listings
-// and the folder tree. A listed name is data, never path syntax: the code
-// page's best-fit conversion turns characters of a name that it cannot hold
-// into look-alikes, among them "\", "/" or ":", and those it cannot map at
-// all into "?", a wildcard to every function that takes the path. The search
-// is made wide, so such a name is known and never joined to a path.
+// The one loop over a folder search by the code page's names, shared by the
+// folder tree and the probe for a file. A listed name is data, never path
+// syntax: the code page's best-fit conversion turns characters of a name
+// that it cannot hold into look-alikes, among them "\", "/" or ":", and
+// those it cannot map at all into "?", a wildcard to every function that
+// takes the path. The search is made wide, so such a name is known and never
+// joined to a path.
 #include <windows.h>
 
 #include <cstddef>
