@@ -120,19 +120,18 @@ void CDeleteRun::DeleteTree(const CHeldFolder& folder, const RunFolder& place)
 void CDeleteRun::DeleteSubtrees(const FolderEntries& entries, const RunFolder& place)
 {
     for (const FolderEntry& entry : entries) {
-        if (!IsDirectory(entry))
-            continue;
-        const std::wstring path = place.strWideBase + entry.strName;
-        if (EnterSubfolder(path, place.strShownBase + ToShown(entry.strName)) && m_bRemoveEmpty)
-            m_host.RemoveFolder(path);
+        if (IsDirectory(entry) && EnterSubfolder(place, entry.strName) && m_bRemoveEmpty)
+            m_host.RemoveFolder(place.strWideBase + entry.strName);
     }
 }
 
-bool CDeleteRun::EnterSubfolder(const std::wstring& path, const std::string& shown)
+bool CDeleteRun::EnterSubfolder(const RunFolder& place, const std::wstring& name)
 {
+    const std::wstring path = place.strWideBase + name;
     const CHeldFolder folder = m_host.HoldFolder(path, FolderKind::Subfolder);
     if (!folder)
         return false;
+    const std::string shown = place.strShownBase + ToShown(name);
     if (!m_bNoLog)
         m_host.SetStatus(win::FormatText("ﾌｫﾙﾀﾞ '%s' を処理中です...", shown.c_str()));
     DeleteTree(folder, {path + L"\\", shown + "\\"});
@@ -141,11 +140,12 @@ bool CDeleteRun::EnterSubfolder(const std::wstring& path, const std::string& sho
 
 // A file that two patterns match is tried again by the second one unless
 // the first deleted it; before a question the queue is looked at at once.
+// After a stop the names are not even folded.
 void CDeleteRun::DeleteFilesIn(const FolderEntries& entries, const RunFolder& place)
 {
     std::vector<ListedFile> files;
     for (const FolderEntry& entry : entries) {
-        if (!IsDirectory(entry))
+        if (m_bRunning && !IsDirectory(entry))
             files.push_back({&entry.strName, FoldCase(entry.strName)});
     }
     for (const CWildcard& pattern : m_arrPatterns) {

@@ -71,8 +71,9 @@ private:
 
     void DeleteTree(const CHeldFolder& folder, const RunFolder& place);
     void DeleteSubtrees(const FolderEntries& entries, const RunFolder& place);
-    // Walks the subfolder if it can be held and entered; false if not.
-    bool EnterSubfolder(const std::wstring& path, const std::string& shown);
+    // Walks the named subfolder of the place if it can be held and entered;
+    // false if not.
+    bool EnterSubfolder(const RunFolder& place, const std::wstring& name);
     void DeleteFilesIn(const FolderEntries& entries, const RunFolder& place);
     // True when the file is gone.
     bool DeleteOneFile(const std::wstring& path, const std::string& shown);
